@@ -1,0 +1,308 @@
+// The thin class library the program is written on: the application object, forms and
+// the few controls the two windows use. Each window or subclassed control is one C++
+// object, bound to its HWND in one place (TWinControl::Bind); every window procedure
+// that Win32 calls goes through TWinControl's trampolines, which are the only place an
+// exception is caught and shown (TApplication::HandleException).
+#pragma once
+
+#include "Handles.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TObject {
+public:
+    virtual ~TObject() = default;
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+enum TModalResult { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL };
+
+class TForm;
+
+// Where a control sits in its parent's client area, in pixels.
+struct TBounds {
+    int Left, Top, Width, Height;
+};
+
+class TWinControl : public TObject {
+public:
+    ~TWinControl() override;
+    TWinControl(const TWinControl&) = delete;
+    TWinControl& operator=(const TWinControl&) = delete;
+
+    HWND Handle() const { return FHandle; }
+    TWinControl* Parent() const { return FParent; }
+    TForm* Form();
+
+    std::string Caption() const;
+    bool Enabled() const { return IsWindowEnabled(FHandle) != FALSE; }
+    void SetEnabled(bool enabled) { EnableWindow(FHandle, enabled); }
+    bool Focused() const { return GetFocus() == FHandle; }
+    void SetFocus() { ::SetFocus(FHandle); }
+    void Invalidate() { InvalidateRect(FHandle, nullptr, TRUE); }
+    int ClientWidth() const;
+    RECT ClientRect() const;
+    LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam) { return SendMessageA(FHandle, msg, wParam, lParam); }
+
+    // Focus given by the keyboard (Tab, Shift+Tab, a form being shown): edits select all.
+    virtual void EnterByKeyboard(bool forward);
+    // Tab inside the control itself; false when the focus should leave it.
+    virtual bool TabWithin(bool forward) { (void)forward; return false; }
+
+    static TWinControl* FromHandle(HWND wnd);
+    // The bound control that owns a window: the window itself or its nearest bound parent.
+    static TWinControl* OwnerOf(HWND wnd);
+
+protected:
+    explicit TWinControl(TWinControl* parent) : FParent(parent) {}
+
+    // A window of our own class, painted and handled by this object.
+    void CreateOwn(const char* caption, DWORD style, DWORD exStyle, const TBounds& bounds);
+    // A window of a system class (EDIT, BUTTON, ...), subclassed to this object.
+    void CreateSystem(const char* className, const char* caption, DWORD style, DWORD exStyle, const TBounds& bounds);
+
+    // The router: turns messages into calls. Whatever it leaves goes to Inherited.
+    virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Inherited(UINT msg, WPARAM wParam, LPARAM lParam);
+    // A notification (WM_COMMAND) that this control sent to its parent.
+    virtual void Notify(WORD code) { (void)code; }
+    HFONT FormFont();
+
+private:
+    static LRESULT CALLBACK OwnWndProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT Dispatch(TWinControl* control, UINT msg, WPARAM wParam, LPARAM lParam);
+    void Bind(HWND wnd);
+    void Unbind();
+
+    TWinControl* FParent;
+    HWND FHandle = nullptr;
+    bool FSubclassed = false;
+};
+
+class TMenuItem : public TObject {
+public:
+    TMenuItem(std::string caption, std::vector<TMenuItem*> items = {}) : Caption(std::move(caption)), Items(std::move(items)) {}
+    void Click() { if (OnClick) OnClick(this); }
+
+    std::string Caption; // "-" is a separator line
+    std::vector<TMenuItem*> Items;
+    TNotifyEvent OnClick;
+    UINT Command = 0; // given when the menu is built
+};
+
+class TMainMenu {
+public:
+    explicit TMainMenu(std::vector<TMenuItem*> items) : Items(std::move(items)) {}
+    HMENU Build(); // the form's window owns the result
+    TMenuItem* Find(UINT command) const;
+    std::vector<TMenuItem*> Items;
+};
+
+enum class TFormBorderStyle { bsSingle, bsDialog };
+
+struct TFormLayout {
+    const char* Caption;
+    int ClientWidth, ClientHeight;
+    TFormBorderStyle BorderStyle;
+    bool MinimizeBox;
+};
+
+class TForm : public TWinControl {
+public:
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TModalResult ModalResult = mrNone;
+
+    void Show();
+    int ShowModal();
+    HFONT Font() const { return FFont.Get(); }
+
+protected:
+    explicit TForm(const TFormLayout& layout);
+    // The menu's items are the form's members, so the menu comes once they exist.
+    void SetMainMenu(TMainMenu* menu);
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // The focusable controls in tab order, and the button that Enter clicks.
+    std::vector<TWinControl*> TabOrder;
+    class TBitBtn* DefaultButton = nullptr;
+
+private:
+    friend class TApplication;
+    void DoCreate();
+    void DoShow();
+    void CenterOnScreen();
+    bool DialogKey(const MSG& msg);
+    void SelectNext(TWinControl* current, bool forward);
+
+    UniqueFont FFont;
+    TMainMenu* FMenu = nullptr;
+    int FClientWidth, FClientHeight;
+    bool FShownBefore = false;
+    bool FModal = false;
+    HWND FActiveControl = nullptr;
+};
+
+class TApplication {
+public:
+    std::string Title;
+
+    template <class F>
+    F* CreateForm() {
+        auto form = std::make_unique<F>();
+        F* raw = form.get();
+        FForms.push_back(std::move(form));
+        if (!FMainForm) FMainForm = raw;
+        raw->DoCreate();
+        return raw;
+    }
+    TForm* MainForm() const { return FMainForm; }
+    void Run();
+    bool HandleMessage(); // false once the quit request has been reached
+    void Terminate() { PostQuitMessage(0); }
+    bool Terminated() const { return FTerminated; }
+    // The error box for the exception being handled: stop icon, the title as caption.
+    void HandleException();
+    void ProcessMessage(MSG& msg);
+    void Initialize();
+    void DestroyForms();
+
+private:
+    std::vector<std::unique_ptr<TForm>> FForms;
+    TForm* FMainForm = nullptr;
+    bool FTerminated = false;
+};
+
+extern TApplication* Application;
+
+// Runs f; an exception that leaves it is shown in the error box instead. True when f finished.
+template <class F>
+bool Protect(F&& f) {
+    try {
+        f();
+        return true;
+    } catch (...) {
+        Application->HandleException();
+        return false;
+    }
+}
+
+enum class TPanelBevel { bvNone, bvLowered, bvRaised };
+
+struct TPanelLayout {
+    TBounds Bounds;
+    const char* Caption;
+    TPanelBevel BevelOuter, BevelInner;
+};
+
+class TPanel : public TWinControl {
+public:
+    TPanel(TWinControl* parent, const TPanelLayout& layout);
+    TNotifyEvent OnClick;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint(HDC dc);
+    TPanelBevel FOuter, FInner;
+    bool FMouseDown = false;
+};
+
+class TLabel : public TWinControl {
+public:
+    TLabel(TWinControl* parent, const TBounds& bounds, const char* caption);
+};
+
+// A button worked with the mouse only: it never takes the keyboard focus. The glyph sits
+// above the caption, both centred; the colour of its lower-left pixel is transparent.
+class TSpeedButton : public TWinControl {
+public:
+    TSpeedButton(TWinControl* parent, const TBounds& bounds, const char* caption, const char* glyphResource, int spacing);
+    TNotifyEvent OnClick;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint(HDC dc);
+    bool MouseInside(LPARAM lParam) const;
+    UniqueBitmap FGlyph;
+    int FSpacing;
+    bool FTracking = false, FDown = false;
+};
+
+// The OK kind of bit button: caption "OK" beside a check-mark glyph; a click closes the
+// form with the OK result.
+class TBitBtn : public TWinControl {
+public:
+    TBitBtn(TWinControl* parent, const TBounds& bounds, const char* glyphResource);
+    void Click();
+
+protected:
+    void Notify(WORD code) override;
+
+private:
+    UniqueBitmap FGlyph;
+};
+
+enum class TBorderStyle { bsNone, bsSingle };
+
+struct TEditLayout {
+    TBounds Bounds;
+    const char* Text;
+    char PasswordChar = 0;
+    bool Ctl3D = true;
+    TBorderStyle BorderStyle = TBorderStyle::bsSingle;
+};
+
+// A single-line edit: the system's EDIT window, subclassed.
+class TEdit : public TWinControl {
+public:
+    TEdit(TWinControl* parent, const TEditLayout& layout);
+    TNotifyEvent OnChange;
+
+    std::string Text() const;
+    // A text equal to the current one is no change; another raises OnChange once, here,
+    // so that an error in the handler reaches the caller.
+    void SetText(const std::string& text);
+    char PasswordChar() const { return FPasswordChar; }
+    bool Ctl3D() const { return FCtl3D; }
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void EnterByKeyboard(bool forward) override;
+
+protected:
+    virtual void Change();
+    void Notify(WORD code) override;
+
+private:
+    char FPasswordChar;
+    bool FCtl3D;
+    TBorderStyle FBorderStyle;
+    bool FSettingText = false;
+};
+
+// The class library's masked edit, used here without a mask: a plain edit.
+class TMaskEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+};
+
+// The platform's file-open dialog.
+class TOpenDialog {
+public:
+    std::string Title, Filter, DefaultExt, FileName;
+    int FilterIndex = 1;
+    bool Execute();
+};
+
+// A modal box with the application title as caption, no icon and one OK button.
+void ShowMessage(const std::string& text);
+// ExtractFilePath under the system's ANSI code page.
+std::string ExtractFilePath(const std::string& path);
