@@ -1,0 +1,177 @@
+// The Server Setup dialog on the real program: opened from the menu, typed into, closed.
+#include "Scenarios.h"
+
+#include <cstring>
+
+using namespace drv;
+using namespace e2e;
+
+namespace {
+
+class SetupDialog : public Clean {
+protected:
+    void SetUp() override {
+        Clean::SetUp();
+        StoreText("exe", GamePath);
+    }
+    // The dialog's controls: password, the four address parts, port.
+    struct Fields {
+        HWND password, address, port;
+        HWND parts[4];
+    };
+    static Fields FieldsOf(HWND dialog) {
+        Fields f{};
+        const auto edits = Children(dialog, "Edit");
+        f.address = FindChild(dialog, "SysIPAddress32");
+        for (HWND e : edits) {
+            if (GetParent(e) == f.address) continue;
+            if (SendMessageA(e, EM_GETPASSWORDCHAR, 0, 0) == '*')
+                f.password = e;
+            else
+                f.port = e;
+        }
+        for (int i = 0; i < 4; ++i) f.parts[i] = FindChild(f.address, "Edit", i);
+        return f;
+    }
+};
+
+TEST_F(SetupDialog, OpensModalCentredAndLaidOut) {
+    Launcher app;
+    HWND main = MainWindowOf(app);
+    HWND dialog = OpenSetup(app, main);
+    ASSERT_NE(dialog, nullptr);
+    RECT client{}, window{};
+    GetClientRect(dialog, &client);
+    GetWindowRect(dialog, &window);
+    EXPECT_EQ(client.right, 280);
+    EXPECT_EQ(client.bottom, 140);
+    EXPECT_LE(std::abs((window.left + window.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
+    EXPECT_LE(std::abs((window.top + window.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+    EXPECT_FALSE(IsWindowEnabled(main)) << "the main window waits while the dialog is open";
+    EXPECT_NE(ChildWithText(dialog, "Server IP and port"), nullptr);
+    EXPECT_NE(ChildWithText(dialog, "Admin password"), nullptr);
+
+    const Fields f = FieldsOf(dialog);
+    ASSERT_NE(f.password, nullptr);
+    ASSERT_NE(f.port, nullptr);
+    EXPECT_EQ(FocusOf(dialog), f.password) << "the password field, first in tab order, has the focus";
+    EXPECT_EQ(Text(f.port), "10480");
+    const auto selection = SendMessageA(f.password, EM_GETSEL, 0, 0);
+    EXPECT_EQ(LOWORD(selection), 0);
+    EXPECT_EQ(HIWORD(selection), 6) << "its text, rombek, is selected";
+    RECT password{};
+    GetWindowRect(f.password, &password);
+    EXPECT_EQ(password.right - password.left, 121);
+    EXPECT_EQ(password.bottom - password.top, 19);
+    EXPECT_FALSE(GetWindowLongA(f.password, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << "a flat border, no sunken edge";
+    EXPECT_TRUE(GetWindowLongA(f.port, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+
+    Key(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
+    EXPECT_TRUE(IsWindowEnabled(main));
+}
+
+TEST_F(SetupDialog, EveryKeystrokeIsStoredAtOnce) {
+    Launcher app;
+    HWND main = MainWindowOf(app);
+    EXPECT_EQ(StoredText("pwd"), "rombek") << "the first start stores the default password";
+    HWND dialog = OpenSetup(app, main);
+    ASSERT_NE(dialog, nullptr);
+    const Fields f = FieldsOf(dialog);
+
+    // The password replaces the selected text, one write per keystroke.
+    for (const char* soFar : {"a", "ab", "abc"}) {
+        Type(std::string(1, soFar[std::strlen(soFar) - 1]));
+        EXPECT_EQ(StoredText("pwd"), soFar);
+    }
+    EXPECT_EQ(SendMessageA(f.password, WM_GETTEXTLENGTH, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(f.password, EM_GETPASSWORDCHAR, 0, 0), '*');
+
+    // Tab into the address: four parts, Tab between them.
+    Key(VK_TAB);
+    EXPECT_EQ(FocusOf(dialog), f.parts[0]);
+    for (const char* part : {"10", "0", "0"}) {
+        Type(part);
+        Key(VK_TAB);
+    }
+    EXPECT_EQ(FocusOf(dialog), f.parts[3]);
+    Type("7");
+    EXPECT_EQ(StoredText("ip"), "10.0.0.7");
+    Key(VK_TAB);
+    EXPECT_EQ(FocusOf(dialog), f.port) << "Tab from the last part goes to the port";
+
+    // The port takes digits only; its text was selected, so typing replaces it.
+    Type("12a3x4");
+    EXPECT_EQ(Text(f.port), "1234");
+    EXPECT_EQ(StoredText("prt"), "1234");
+    Key(VK_BACK);
+    EXPECT_EQ(StoredText("prt"), "123");
+
+    // Round the tab order and back.
+    Key(VK_TAB);
+    Key(VK_TAB);
+    EXPECT_EQ(FocusOf(dialog), f.password) << "OK, then back to the password";
+    Key(VK_TAB, true);
+    Key(VK_TAB, true);
+    EXPECT_EQ(FocusOf(dialog), f.port);
+    Key(VK_TAB, true);
+    EXPECT_EQ(FocusOf(dialog), f.parts[3]);
+
+    Key(VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Escape does not close the dialog";
+    Key(VK_TAB);
+    Key(VK_RETURN); // in the port field
+    EXPECT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
+    EXPECT_EQ(StoredText("pwd"), "abc");
+    EXPECT_EQ(StoredText("ip"), "10.0.0.7");
+    EXPECT_EQ(StoredText("prt"), "123");
+}
+
+TEST_F(SetupDialog, ClosingWritesNothingAndKeepsTheEdits) {
+    Launcher app;
+    HWND main = MainWindowOf(app);
+    HWND dialog = OpenSetup(app, main);
+    ASSERT_NE(dialog, nullptr);
+    Type("new");
+    Key(VK_TAB);
+    Key(VK_TAB, true); // back to the password, its text selected again
+    // Close by the close box.
+    RECT w{};
+    GetWindowRect(dialog, &w);
+    const int frame = GetSystemMetrics(SM_CXDLGFRAME), caption = GetSystemMetrics(SM_CYCAPTION);
+    POINT p{w.right - frame - caption / 2 - 1, w.top + frame + caption / 2};
+    ScreenToClient(dialog, &p);
+    Click(dialog, p.x, p.y);
+    ASSERT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
+    EXPECT_EQ(StoredText("pwd"), "new");
+
+    // Opening and closing without an edit writes nothing: a value removed by hand stays away.
+    HKEY key = nullptr;
+    RegOpenKeyExA(HKEY_CURRENT_USER, "vemko\\vemko", 0, KEY_ALL_ACCESS, &key);
+    RegDeleteValueA(key, "pwd");
+    RegCloseKey(key);
+    dialog = OpenSetup(app, main);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(FocusOf(dialog), FieldsOf(dialog).password) << "the focus is where it was";
+    Key(VK_F4, false, true);
+    ASSERT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
+    EXPECT_FALSE(Stored("pwd"));
+    EXPECT_EQ(SendMessageA(FieldsOf(dialog).password, WM_GETTEXTLENGTH, 0, 0), 3) << "the field keeps its text";
+}
+
+TEST_F(SetupDialog, AStoredPasswordOfTheWrongTypeIsReportedAtStartUp) {
+    StoreRaw("pwd", REG_DWORD, std::string("\x07\0\0\0", 4));
+    Launcher app;
+    HWND box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(HasIcon(box)) << "the error box shows the stop sign";
+    ConfirmMessage(app, "Invalid data type for 'pwd'"); // a message ending in a quote gets no full stop
+    HWND main = MainWindowOf(app);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(Stored("pwd")->Type, static_cast<DWORD>(REG_DWORD)) << "nothing is written over it";
+}
+
+} // namespace
