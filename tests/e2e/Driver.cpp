@@ -74,7 +74,7 @@ Launcher::Launcher() {
 }
 
 Launcher::~Launcher() {
-    if (Running()) {
+    if (!FDetached && Running()) {
         TerminateProcess(FInfo.hProcess, 1);
         WaitForSingleObject(FInfo.hProcess, 5000);
     }
@@ -297,7 +297,11 @@ std::string InstallFakeGame(const std::string& folder, const std::string& name) 
     return target;
 }
 
-void ClearLaunches() { DeleteFileA(LaunchLog().c_str()); }
+void ClearLaunches() {
+    const std::string log = LaunchLog();
+    CreateDirectoryA(log.substr(0, log.find_last_of('\\')).c_str(), nullptr); // the game writes here
+    DeleteFileA(log.c_str());
+}
 
 std::vector<GameLaunch> Launches() {
     std::vector<GameLaunch> launches;

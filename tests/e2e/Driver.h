@@ -29,9 +29,12 @@ public:
     HWND WaitForMessageBox(int timeoutMs = 10000) const;
     HWND MainWindow(int timeoutMs = 10000) const { return WaitForWindow("VEMKO (for RUX admin mod)", timeoutMs); }
     std::vector<HWND> VisibleWindows() const;
+    // Leaves the launcher running when this goes.
+    void Detach() { FDetached = true; }
 
 private:
     PROCESS_INFORMATION FInfo{};
+    bool FDetached = false;
 };
 
 std::string Text(HWND wnd);

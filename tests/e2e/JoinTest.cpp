@@ -18,7 +18,8 @@ struct Join {
 
 void PrintTo(const Join& c, std::ostream* os) { *os << c.name; }
 
-class JoinServer : public Clean, public ::testing::WithParamInterface<Join> {};
+class JoinServer : public Clean {};
+class JoinServerWith : public JoinServer, public ::testing::WithParamInterface<Join> {};
 
 void ClickJoin(HWND main) {
     HWND button = ChildWithText(main, "Join full server");
@@ -26,7 +27,7 @@ void ClickJoin(HWND main) {
     ClickCentre(button);
 }
 
-TEST_P(JoinServer, StartsTheGameInItsFolderAndEnds) {
+TEST_P(JoinServerWith, StartsTheGameInItsFolderAndEnds) {
     const Join& c = GetParam();
     InstallFakeGame(GameFolder, "swat4.exe");
     StoreText("exe", GamePath);
@@ -54,10 +55,12 @@ const Join Joins[] = {
     {"OtherPort", "192.0.2.10", "10580", "x", "192.0.2.10:10580?Password=x"},
     {"GamePortLeftOut", "192.0.2.10", "10480", "x", "192.0.2.10?Password=x"},
 };
-INSTANTIATE_TEST_SUITE_P(Joins, JoinServer, ::testing::ValuesIn(Joins),
+INSTANTIATE_TEST_SUITE_P(Joins, JoinServerWith, ::testing::ValuesIn(Joins),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Clean, JoinWithNothingLocatedOnlyAsksForTheExecutable) {
+class JoinPrecondition : public Clean {};
+
+TEST_F(JoinPrecondition, WithNothingLocatedOnlyAsksForTheExecutable) {
     Launcher app;
     ConfirmMessage(app, FirstRunText);
     AnswerFileDialog(app, "");
@@ -71,7 +74,7 @@ TEST_F(Clean, JoinWithNothingLocatedOnlyAsksForTheExecutable) {
     EXPECT_TRUE(Launches().empty());
 }
 
-TEST_F(Clean, JoinWithoutAnAddressAsksForTheSettingsAndLaunchesNothing) {
+TEST_F(JoinPrecondition, WithoutAnAddressAsksForTheSettingsAndLaunchesNothing) {
     InstallFakeGame(GameFolder, "swat4.exe");
     StoreText("exe", GamePath);
     Launcher app;
@@ -95,7 +98,7 @@ TEST_F(Clean, JoinWithoutAnAddressAsksForTheSettingsAndLaunchesNothing) {
     EXPECT_EQ(Arguments(Launches()[0].CommandLine), "192.0.2.10?Password=rombek");
 }
 
-TEST_F(Clean, JoinTakesTheFieldsAsEditedWithoutARestart) {
+TEST_F(JoinServer, TakesTheFieldsAsEditedWithoutARestart) {
     InstallFakeGame(GameFolder, "swat4.exe");
     StoreText("exe", GamePath);
     StoreText("ip", "192.0.2.10");
@@ -120,7 +123,7 @@ TEST_F(Clean, JoinTakesTheFieldsAsEditedWithoutARestart) {
     EXPECT_EQ(Arguments(Launches()[0].CommandLine), "10.20.30.40?Password=fresh");
 }
 
-TEST_F(Clean, JoinWithAPathThatNamesNoFileStillEnds) {
+TEST_F(JoinServer, WithAPathThatNamesNoFileStillEnds) {
     StoreText("exe", "C:\\Nowhere\\swat4.exe");
     StoreText("ip", "192.0.2.10");
     Launcher app;

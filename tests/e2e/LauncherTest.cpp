@@ -172,7 +172,9 @@ TEST_F(LauncherMainWindow, LocateOpensOnTheStoredPathAndKeepsItWhenCancelled) {
     EXPECT_TRUE(app.Running());
 }
 
-TEST_F(Clean, LauncherLocatesAfterACancelledFirstRun) {
+class LauncherStart : public Clean {};
+
+TEST_F(LauncherStart, LocatesAfterACancelledFirstRun) {
     Launcher app;
     ConfirmMessage(app, FirstRunText);
     AnswerFileDialog(app, "");

@@ -129,6 +129,7 @@ reg::Status FakeRegistry::SetValue(reg::Key key, const std::string& name, std::u
     if (h == FHandles.end()) return InvalidHandle;
     if (!(h->second.Granted & SetRight)) return reg::AccessDenied;
     FKeys[h->second.Path].Values[name] = Value{type, std::vector<unsigned char>(data, data + size)};
+    Written.push_back(name);
     return reg::Success;
 }
 

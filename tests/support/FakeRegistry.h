@@ -31,6 +31,8 @@ public:
     void Fail(Call call, reg::Status status = reg::AccessDenied, int nth = 0);
     int Calls(Call call) const { return FCalls[static_cast<int>(call)]; }
     std::size_t OpenHandles() const { return FHandles.size(); }
+    // The value names set so far, in order.
+    std::vector<std::string> Written;
 
     reg::Status CreateKey(reg::Key parent, const std::string& subKey, std::uint32_t access, reg::Key* result) override;
     reg::Status OpenKey(reg::Key parent, const std::string& subKey, std::uint32_t access, reg::Key* result) override;
