@@ -12,22 +12,27 @@ namespace {
 TApplication TheApplication;
 
 constexpr char BindingProp[] = "Vemko.Control";
+// Our windows' classes: controls and forms with the program icon, and dialog-framed forms
+// without one.
 constexpr char OwnClass[] = "Vemko.Control";
+constexpr char DialogClass[] = "Vemko.Dialog";
 constexpr UINT_PTR SubclassId = 1;
 
-void RegisterOwnClass(WNDPROC proc) {
-    static bool registered = false;
-    if (registered) return;
+const char* RegisterOwnClass(WNDPROC proc, bool dialog) {
+    static bool registered[2] = {};
+    const char* name = dialog ? DialogClass : OwnClass;
+    if (registered[dialog]) return name;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
+    wc.hIcon = dialog ? nullptr : LoadIconA(wc.hInstance, "MAINICON");
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = OwnClass;
+    wc.lpszClassName = name;
     RegisterClassExA(&wc);
-    registered = true;
+    registered[dialog] = true;
+    return name;
 }
 
 BOOL CALLBACK CollectEnabledWindow(HWND wnd, LPARAM list) {
@@ -90,8 +95,8 @@ void TWinControl::Unbind() {
 }
 
 void TWinControl::CreateOwn(const char* caption, DWORD style, DWORD exStyle, const TBounds& b) {
-    RegisterOwnClass(OwnWndProc);
-    CreateWindowExA(exStyle, OwnClass, caption, style, b.Left, b.Top, b.Width, b.Height,
+    const char* className = RegisterOwnClass(OwnWndProc, (exStyle & WS_EX_DLGMODALFRAME) != 0);
+    CreateWindowExA(exStyle, className, caption, style, b.Left, b.Top, b.Width, b.Height,
                     FParent ? FParent->FHandle : nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (FParent) SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
 }
@@ -421,7 +426,8 @@ void TPanel::Paint(HDC dc) {
 }
 
 TLabel::TLabel(TWinControl* parent, const TBounds& bounds, const char* caption) : TWinControl(parent) {
-    CreateSystem("STATIC", caption, SS_LEFT, 0, bounds);
+    // One line, never wrapped: a font wider than the layout's clips the end instead.
+    CreateSystem("STATIC", caption, SS_LEFTNOWORDWRAP, 0, bounds);
 }
 
 TSpeedButton::TSpeedButton(TWinControl* parent, const TBounds& bounds, const char* caption, const char* glyphResource,
