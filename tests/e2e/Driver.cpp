@@ -163,6 +163,10 @@ void Activate(HWND wnd) {
 }
 
 void Click(HWND wnd, int x, int y) {
+    // The window comes to the front first, as a person's window would: Wine passes a click
+    // on a window of a process that is not in the foreground to the activation alone.
+    HWND top = GetAncestor(wnd, GA_ROOT);
+    if (GetForegroundWindow() != top) Activate(top);
     POINT p{x, y};
     ClientToScreen(wnd, &p);
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
@@ -173,8 +177,11 @@ void Click(HWND wnd, int x, int y) {
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    // The pointer rests on the spot before the button goes down, as a hand's would.
     Send({move});
-    Settle(50);
+    Settle(100);
+    Send({move});
+    Settle(100);
     Send({down});
     Settle(50);
     Send({up});
