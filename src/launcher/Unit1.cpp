@@ -5,7 +5,6 @@
 #include "JoinParameters.h"
 #include "resource.h"
 
-#include <shellapi.h>
 
 TForm1* Form1 = nullptr;
 TRegIniFile* MainStore = nullptr;
@@ -51,7 +50,7 @@ void TForm1::About1Click(TObject*) { ShowMessage(std::string("Vemko\r") + Notice
 
 void TForm1::Panel6Click(TObject*) {
     const std::string url = std::string("http://") + WebHost + '/';
-    ShellExecuteA(nullptr, "open", url.c_str(), "", "", SW_HIDE);
+    ShellOpen(url, "", "", SW_HIDE);
 }
 
 void TForm1::FormCreate(TObject*) {
@@ -80,7 +79,7 @@ void TForm1::SpeedButton1Click(TObject*) {
         return;
     }
     const std::string parameters = JoinParameters(address, Form2->umValidEdit1.Text(), Form2->MaskEdit1.Text());
-    ShellExecuteA(nullptr, "open", exe.c_str(), parameters.c_str(), ExtractFilePath(exe).c_str(), SW_SHOWNORMAL);
+    ShellOpen(exe, parameters, ExtractFilePath(exe), SW_SHOWNORMAL);
     Application->Terminate();
 }
 

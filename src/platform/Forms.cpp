@@ -4,7 +4,9 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <shellapi.h>
 
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -33,6 +35,18 @@ const char* RegisterOwnClass(WNDPROC proc, bool dialog) {
     RegisterClassExA(&wc);
     registered[dialog] = true;
     return name;
+}
+
+// A function of a system DLL that the program needs only now and then (the file dialog, the
+// shell), loaded by its full path in the system folder at its first use.
+template <class Function>
+Function* SystemFunction(const char* dll, const char* name) {
+    char path[MAX_PATH];
+    const UINT n = GetSystemDirectoryA(path, MAX_PATH);
+    if (n == 0 || n + 1 + std::strlen(dll) >= MAX_PATH) return nullptr;
+    std::strcat(std::strcat(path, "\\"), dll);
+    HMODULE module = LoadLibraryA(path);
+    return module ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
 BOOL CALLBACK CollectEnabledWindow(HWND wnd, LPARAM list) {
@@ -586,9 +600,15 @@ bool TOpenDialog::Execute() {
     ofn.lpstrTitle = Title.empty() ? nullptr : Title.c_str();
     ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&ofn)) return false;
+    static auto* getOpenFileName = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    if (!getOpenFileName || !getOpenFileName(&ofn)) return false;
     FileName = file;
     return true;
+}
+
+void ShellOpen(const std::string& file, const std::string& parameters, const std::string& folder, int show) {
+    static auto* shellExecute = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (shellExecute) shellExecute(nullptr, "open", file.c_str(), parameters.c_str(), folder.c_str(), show);
 }
 
 void ShowMessage(const std::string& text) {

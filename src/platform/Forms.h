@@ -302,6 +302,10 @@ public:
     bool Execute();
 };
 
+// The shell's "open" of a file or address. shell32 is loaded from the system folder at the
+// first call, not at start-up: the launcher starts faster without it.
+void ShellOpen(const std::string& file, const std::string& parameters, const std::string& folder, int show);
+
 // A modal box with the application title as caption, no icon and one OK button.
 void ShowMessage(const std::string& text);
 // ExtractFilePath under the system's ANSI code page.

@@ -20,7 +20,8 @@ inline void Pump() {
 }
 
 // Answers the message boxes this thread shows, and keeps their texts: the tests run the
-// real error box, which would otherwise wait for a person.
+// real error box, which would otherwise wait for a person. A file dialog is cancelled and
+// noted as "(file dialog)".
 class BoxCatcher {
 public:
     BoxCatcher() : FThread(GetCurrentThreadId()), FWatcher([this] { Watch(); }) {}
@@ -47,6 +48,14 @@ private:
             }
             PostMessageA(wnd, WM_COMMAND, IDOK, 0);
             ShowWindow(wnd, SW_HIDE); // not caught twice
+        } else if (std::string(cls) == "#32770" && IsWindowVisible(wnd)) {
+            auto* catcher = reinterpret_cast<BoxCatcher*>(self);
+            {
+                std::lock_guard<std::mutex> lock(catcher->FMutex);
+                catcher->FTexts.push_back("(file dialog)");
+            }
+            PostMessageA(wnd, WM_COMMAND, IDCANCEL, 0);
+            ShowWindow(wnd, SW_HIDE);
         }
         return TRUE;
     }
