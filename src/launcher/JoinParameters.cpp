@@ -26,3 +26,8 @@ std::string JoinParameters(const std::string& address, const std::string& port, 
     if (const auto p = ExplicitPort(port)) parameters += ':' + std::to_string(*p);
     return parameters + "?Password=" + password;
 }
+
+bool FitsCommandLine(const std::string& exe, const std::string& parameters) {
+    constexpr std::size_t MaxCommandLine = 32767;
+    return exe.size() + 2 + 1 + parameters.size() + 1 <= MaxCommandLine; // quotes, blank, zero
+}

@@ -79,7 +79,9 @@ void TForm1::SpeedButton1Click(TObject*) {
         return;
     }
     const std::string parameters = JoinParameters(address, Form2->umValidEdit1.Text(), Form2->MaskEdit1.Text());
-    ShellOpen(exe, parameters, ExtractFilePath(exe), SW_SHOWNORMAL);
+    // A command line too long for the system fails as the shell's own failures do: nothing
+    // starts, and the launcher ends all the same.
+    if (FitsCommandLine(exe, parameters)) ShellOpen(exe, parameters, ExtractFilePath(exe), SW_SHOWNORMAL);
     Application->Terminate();
 }
 

@@ -26,3 +26,12 @@ TEST(JoinParameters, AddressPortRuleAndPassword) {
     for (const auto& c : cases)
         EXPECT_EQ(JoinParameters(c.address, c.port, c.password), c.expected) << c.port << " / " << c.password;
 }
+
+TEST(JoinParameters, CommandLineLimit) {
+    const std::string exe = "C:\\Games\\SWAT4\\swat4.exe"; // 24 characters, 26 quoted
+    const std::size_t room = 32767 - 26 - 1 - 1;       // the blank and the terminating zero
+    EXPECT_TRUE(FitsCommandLine(exe, std::string(room, 'p')));
+    EXPECT_FALSE(FitsCommandLine(exe, std::string(room + 1, 'p')));
+    EXPECT_TRUE(FitsCommandLine(exe, ""));
+    EXPECT_FALSE(FitsCommandLine(std::string(40000, 'x'), ""));
+}
