@@ -112,7 +112,6 @@ void TWinControl::CreateOwn(const char* caption, DWORD style, DWORD exStyle, con
     const char* className = RegisterOwnClass(OwnWndProc, (exStyle & WS_EX_DLGMODALFRAME) != 0);
     CreateWindowExA(exStyle, className, caption, style, b.Left, b.Top, b.Width, b.Height,
                     FParent ? FParent->FHandle : nullptr, nullptr, GetModuleHandleA(nullptr), this);
-    if (FParent) SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
 }
 
 void TWinControl::CreateSystem(const char* className, const char* caption, DWORD style, DWORD exStyle,

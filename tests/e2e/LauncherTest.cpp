@@ -62,15 +62,7 @@ TEST_F(LauncherMainWindow, IsCentredFixedAndSizedAsLaidOut) {
     Launcher app;
     HWND main = app.MainWindow();
     ASSERT_NE(main, nullptr);
-    RECT client{}, window{};
-    GetClientRect(main, &client);
-    GetWindowRect(main, &window);
-    EXPECT_EQ(client.right, 269);
-    EXPECT_EQ(client.bottom, 127);
-    const int dx = (window.left + window.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2;
-    const int dy = (window.top + window.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2;
-    EXPECT_LE(std::abs(dx), 1);
-    EXPECT_LE(std::abs(dy), 1);
+    ExpectCentredWithClient(main, 269, 127);
     const LONG style = GetWindowLongA(main, GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_TRUE(style & WS_SYSMENU);

@@ -88,4 +88,15 @@ inline HWND OpenSetup(const drv::Launcher& app, HWND main) {
 
 inline bool Hidden(HWND wnd) { return !IsWindowVisible(wnd); }
 
+// A window centred on the screen, within a pixel, whose client area has this size.
+inline void ExpectCentredWithClient(HWND wnd, int width, int height) {
+    RECT client{}, window{};
+    GetClientRect(wnd, &client);
+    GetWindowRect(wnd, &window);
+    EXPECT_EQ(client.right, width);
+    EXPECT_EQ(client.bottom, height);
+    EXPECT_LE(std::abs((window.left + window.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
+    EXPECT_LE(std::abs((window.top + window.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+}
+
 } // namespace e2e

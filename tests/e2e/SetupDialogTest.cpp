@@ -40,13 +40,7 @@ TEST_F(SetupDialog, OpensModalCentredAndLaidOut) {
     HWND main = MainWindowOf(app);
     HWND dialog = OpenSetup(app, main);
     ASSERT_NE(dialog, nullptr);
-    RECT client{}, window{};
-    GetClientRect(dialog, &client);
-    GetWindowRect(dialog, &window);
-    EXPECT_EQ(client.right, 280);
-    EXPECT_EQ(client.bottom, 140);
-    EXPECT_LE(std::abs((window.left + window.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
-    EXPECT_LE(std::abs((window.top + window.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+    ExpectCentredWithClient(dialog, 280, 140);
     const LONG style = GetWindowLongA(dialog, GWL_STYLE);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
