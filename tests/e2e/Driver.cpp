@@ -194,6 +194,15 @@ void ClickCentre(HWND wnd) {
     Click(wnd, r.right / 2, r.bottom / 2);
 }
 
+void ClickCloseBox(HWND wnd) {
+    RECT w{};
+    GetWindowRect(wnd, &w);
+    const int frame = GetSystemMetrics(SM_CXFIXEDFRAME), caption = GetSystemMetrics(SM_CYCAPTION);
+    POINT p{w.right - frame - caption / 2 - 1, w.top + frame + caption / 2};
+    ScreenToClient(wnd, &p);
+    Click(wnd, p.x, p.y);
+}
+
 void Key(WORD vk, bool shift, bool alt) {
     std::vector<INPUT> inputs;
     if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));

@@ -50,6 +50,8 @@ std::vector<HWND> Children(HWND parent, const std::string& className);
 // Input. Every call waits until the target thread has handled it.
 void Click(HWND wnd, int x, int y); // client coordinates of wnd
 void ClickCentre(HWND wnd);
+// The close box at the right end of a top-level window's caption.
+void ClickCloseBox(HWND wnd);
 void Key(WORD vk, bool shift = false, bool alt = false);
 void Type(const std::string& text); // as typed characters
 void Activate(HWND wnd);

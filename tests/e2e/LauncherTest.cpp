@@ -129,15 +129,7 @@ TEST_P(LauncherEnds, WithoutWritingAnything) {
 
 const Ending Endings[] = {
     {"ExitCommand", [](HWND main) { ChooseMenu(main, 0, 1); }},
-    {"CloseBox",
-     [](HWND main) {
-         RECT w{};
-         GetWindowRect(main, &w);
-         const int frame = GetSystemMetrics(SM_CXFIXEDFRAME), caption = GetSystemMetrics(SM_CYCAPTION);
-         POINT p{w.right - frame - caption / 2 - 1, w.top + frame + caption / 2};
-         ScreenToClient(main, &p);
-         Click(main, p.x, p.y);
-     }},
+    {"CloseBox", [](HWND main) { ClickCloseBox(main); }},
     {"AltF4",
      [](HWND main) {
          Activate(main);

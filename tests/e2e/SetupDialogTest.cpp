@@ -132,13 +132,7 @@ TEST_F(SetupDialog, ClosingWritesNothingAndKeepsTheEdits) {
     Type("new");
     Key(VK_TAB);
     Key(VK_TAB, true); // back to the password, its text selected again
-    // Close by the close box.
-    RECT w{};
-    GetWindowRect(dialog, &w);
-    const int frame = GetSystemMetrics(SM_CXDLGFRAME), caption = GetSystemMetrics(SM_CYCAPTION);
-    POINT p{w.right - frame - caption / 2 - 1, w.top + frame + caption / 2};
-    ScreenToClient(dialog, &p);
-    Click(dialog, p.x, p.y);
+    ClickCloseBox(dialog);
     ASSERT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
     EXPECT_EQ(StoredText("pwd"), "new");
 
