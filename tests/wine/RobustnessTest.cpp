@@ -94,8 +94,9 @@ struct Handler {
 const std::vector<std::string>& StoreMessages() {
     static const std::vector<std::string> messages = [] {
         // As the error box shows them; and a read that fails gives the default, so a
-        // failing read of the path brings the first-run prompt.
-        std::vector<std::string> m{ErrorBoxText("Failed to create key vemko"), FirstRun};
+        // failing read of the path brings the first-run prompt, or stops a join.
+        std::vector<std::string> m{ErrorBoxText("Failed to create key vemko"), FirstRun,
+                                   "Locate the main executable first !"};
         for (const char* value : {"exe", "ip", "prt", "pwd"})
             for (const char* pattern : {"Failed to get data for '", "Invalid data type for '", "Failed to set data for '"})
                 m.push_back(ErrorBoxText(std::string(pattern) + value + "'"));
@@ -112,13 +113,23 @@ TEST(Robustness, EachRegistryCallFailingInTurnInEachHandler) {
         {"locate", [](Program& p) { Protect([&] { p.main->LocateSWAT4orTSSgameexecutable1Click(nullptr); }); }},
         {"password change", [](Program& p) { Protect([&] { p.dialog->MaskEdit1.SetText("changed"); }); }},
         {"port change", [](Program& p) { Protect([&] { p.dialog->umValidEdit1.SetText("2001"); }); }},
+        {"join",
+         [](Program& p) {
+             p.dialog->JvIPAddress1.SetText("192.0.2.1");
+             Protect([&] { p.main->SpeedButton1Click(nullptr); });
+             // A join that gets through ends the application: here the quit request is
+             // taken back, so that the tests go on.
+             MSG quit;
+             while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+             }
+         }},
     };
     using Call = FakeRegistry::Call;
     const Call calls[] = {Call::CreateKey, Call::OpenKey, Call::QueryValue, Call::SetValue, Call::CloseKey};
     for (const Handler& h : handlers) {
         // How often the handler makes each call when nothing fails.
         const auto fresh = [](FakeRegistry& r) {
-            r.PutText("vemko\\vemko", "exe", "C:\\Games\\SWAT4\\swat4.exe");
+            r.PutText("vemko\\vemko", "exe", "C:\\Nowhere\\swat4.exe"); // a join starts nothing
             r.PutText("vemko\\vemko", "ip", "192.0.2.1");
             r.PutText("vemko\\vemko", "prt", "2000");
             r.PutText("vemko\\vemko", "pwd", "p");
