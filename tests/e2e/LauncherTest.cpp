@@ -152,7 +152,7 @@ TEST_F(LauncherMainWindow, LocateOpensOnTheStoredPathAndKeepsItWhenCancelled) {
 
     ChooseMenu(main, 0, 0);
     AnswerFileDialog(app, "C:\\Games\\TSS\\swat4x.exe");
-    EXPECT_EQ(StoredText("exe"), "C:\\Games\\TSS\\swat4x.exe");
+    ExpectStored("exe", "C:\\Games\\TSS\\swat4x.exe");
     EXPECT_TRUE(app.Running());
 }
 
@@ -168,7 +168,7 @@ TEST_F(LauncherStart, LocatesAfterACancelledFirstRun) {
     ChooseMenu(main, 0, 0);
     AnswerFileDialog(app, GamePath, &shown);
     EXPECT_EQ(shown, "");
-    EXPECT_EQ(StoredText("exe"), GamePath);
+    ExpectStored("exe", GamePath);
 }
 
 TEST_F(LauncherMainWindow, FooterOpensTheWebSiteFromAnywhereOnTheStrip) {

@@ -88,6 +88,18 @@ inline HWND OpenSetup(const drv::Launcher& app, HWND main) {
 
 inline bool Hidden(HWND wnd) { return !IsWindowVisible(wnd); }
 
+// Input reaches the launcher a moment after it is sent: these wait for the expected state
+// (a few seconds at most) before they check it.
+inline void ExpectStored(const char* name, const std::string& value) {
+    drv::WaitUntil([&] { return drv::StoredText(name) == value; }, 5000);
+    EXPECT_EQ(drv::StoredText(name), value) << name;
+}
+
+inline void ExpectFocus(HWND dialog, HWND expected, const char* why = "") {
+    drv::WaitUntil([&] { return FocusOf(dialog) == expected; }, 3000);
+    EXPECT_EQ(FocusOf(dialog), expected) << why;
+}
+
 // A window centred on the screen, within a pixel, whose client area has this size.
 inline void ExpectCentredWithClient(HWND wnd, int width, int height) {
     RECT client{}, window{};

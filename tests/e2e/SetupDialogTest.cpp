@@ -51,7 +51,7 @@ TEST_F(SetupDialog, OpensModalCentredAndLaidOut) {
     const Fields f = FieldsOf(dialog);
     ASSERT_NE(f.password, nullptr);
     ASSERT_NE(f.port, nullptr);
-    EXPECT_EQ(FocusOf(dialog), f.password) << "the password field, first in tab order, has the focus";
+    ExpectFocus(dialog, f.password, "the password field, first in tab order, has the focus");
     EXPECT_EQ(Text(f.port), "10480");
     const auto selection = SendMessageA(f.password, EM_GETSEL, 0, 0);
     EXPECT_EQ(LOWORD(selection), 0);
@@ -79,49 +79,49 @@ TEST_F(SetupDialog, EveryKeystrokeIsStoredAtOnce) {
     // The password replaces the selected text, one write per keystroke.
     for (const char* soFar : {"a", "ab", "abc"}) {
         Type(std::string(1, soFar[std::strlen(soFar) - 1]));
-        EXPECT_EQ(StoredText("pwd"), soFar);
+        ExpectStored("pwd", soFar);
     }
     EXPECT_EQ(SendMessageA(f.password, WM_GETTEXTLENGTH, 0, 0), 3);
     EXPECT_EQ(SendMessageA(f.password, EM_GETPASSWORDCHAR, 0, 0), '*');
 
     // Tab into the address: four parts, Tab between them.
     Key(VK_TAB);
-    EXPECT_EQ(FocusOf(dialog), f.parts[0]);
+    ExpectFocus(dialog, f.parts[0]);
     for (const char* part : {"10", "0", "0"}) {
         Type(part);
         Key(VK_TAB);
     }
-    EXPECT_EQ(FocusOf(dialog), f.parts[3]);
+    ExpectFocus(dialog, f.parts[3]);
     Type("7");
-    EXPECT_EQ(StoredText("ip"), "10.0.0.7");
+    ExpectStored("ip", "10.0.0.7");
     Key(VK_TAB);
-    EXPECT_EQ(FocusOf(dialog), f.port) << "Tab from the last part goes to the port";
+    ExpectFocus(dialog, f.port, "Tab from the last part goes to the port");
 
     // The port takes digits only; its text was selected, so typing replaces it.
     Type("12a3x4");
+    ExpectStored("prt", "1234");
     EXPECT_EQ(Text(f.port), "1234");
-    EXPECT_EQ(StoredText("prt"), "1234");
     Key(VK_BACK);
-    EXPECT_EQ(StoredText("prt"), "123");
+    ExpectStored("prt", "123");
 
     // Round the tab order and back.
     Key(VK_TAB);
     Key(VK_TAB);
-    EXPECT_EQ(FocusOf(dialog), f.password) << "OK, then back to the password";
+    ExpectFocus(dialog, f.password, "OK, then back to the password");
     Key(VK_TAB, true);
     Key(VK_TAB, true);
-    EXPECT_EQ(FocusOf(dialog), f.port);
+    ExpectFocus(dialog, f.port);
     Key(VK_TAB, true);
-    EXPECT_EQ(FocusOf(dialog), f.parts[3]);
+    ExpectFocus(dialog, f.parts[3]);
 
     Key(VK_ESCAPE);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Escape does not close the dialog";
     Key(VK_TAB);
     Key(VK_RETURN); // in the port field
     EXPECT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
-    EXPECT_EQ(StoredText("pwd"), "abc");
-    EXPECT_EQ(StoredText("ip"), "10.0.0.7");
-    EXPECT_EQ(StoredText("prt"), "123");
+    ExpectStored("pwd", "abc");
+    ExpectStored("ip", "10.0.0.7");
+    ExpectStored("prt", "123");
 }
 
 TEST_F(SetupDialog, ClosingWritesNothingAndKeepsTheEdits) {
@@ -134,7 +134,7 @@ TEST_F(SetupDialog, ClosingWritesNothingAndKeepsTheEdits) {
     Key(VK_TAB, true); // back to the password, its text selected again
     ClickCloseBox(dialog);
     ASSERT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
-    EXPECT_EQ(StoredText("pwd"), "new");
+    ExpectStored("pwd", "new");
 
     // Opening and closing without an edit writes nothing: a value removed by hand stays away.
     HKEY key = nullptr;
@@ -143,7 +143,7 @@ TEST_F(SetupDialog, ClosingWritesNothingAndKeepsTheEdits) {
     RegCloseKey(key);
     dialog = OpenSetup(app, main);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(FocusOf(dialog), FieldsOf(dialog).password) << "the focus is where it was";
+    ExpectFocus(dialog, FieldsOf(dialog).password, "the focus is where it was");
     Key(VK_F4, false, true);
     ASSERT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
     EXPECT_FALSE(Stored("pwd"));
