@@ -5,7 +5,6 @@
 #include "JoinParameters.h"
 #include "resource.h"
 
-
 TForm1* Form1 = nullptr;
 TRegIniFile* MainStore = nullptr;
 

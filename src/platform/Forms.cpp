@@ -13,7 +13,8 @@ namespace {
 
 TApplication TheApplication;
 
-constexpr char BindingProp[] = "Vemko.Control";
+// The window property that binds a window to its C++ object.
+constexpr char BindingProp[] = "Vemko.Object";
 // Our windows' classes: controls and forms with the program icon, and dialog-framed forms
 // without one.
 constexpr char OwnClass[] = "Vemko.Control";
