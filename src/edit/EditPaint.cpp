@@ -48,7 +48,9 @@ int TextX(TAlignment effective, int clientWidth, int textWidth, TTextMargins mar
     }
 }
 
-bool PassesCharFilter(bool validateChars, std::string_view validChars, unsigned char ch) {
-    if (!validateChars || ch == Backspace) return true;
-    return validChars.find(static_cast<char>(ch)) != std::string_view::npos;
+bool PassesCharFilter(bool validateChars, std::string_view validChars, std::optional<unsigned char> ch) {
+    if (!validateChars) return true;
+    if (!ch) return false;
+    if (*ch == Backspace) return true;
+    return validChars.find(static_cast<char>(*ch)) != std::string_view::npos;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 enum TAlignment : std::uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
@@ -33,6 +34,7 @@ bool DrawsFrame(bool borderSingle, bool newStyleControls, bool ctl3D);
 // Where the text starts: C is the full client width, W the width of the text.
 int TextX(TAlignment effective, int clientWidth, int textWidth, TTextMargins margins);
 
-// Whether a typed character reaches the edit: backspace always does; with the filter on,
-// only the listed characters do.
-bool PassesCharFilter(bool validateChars, std::string_view validChars, unsigned char ch);
+// Whether a typed character reaches the edit. ch is its code in the ANSI code page, or none
+// when it has no single-byte form there. With the filter off every character does; with it
+// on, backspace and the listed characters do, and a character without a code never does.
+bool PassesCharFilter(bool validateChars, std::string_view validChars, std::optional<unsigned char> ch);

@@ -112,8 +112,20 @@ void TumEdit::PaintText(HDC messageDC) {
 
 TumValidEdit::TumValidEdit(TWinControl* parent, const TEditLayout& layout) : TumEdit(parent, layout) {}
 
+std::optional<unsigned char> TumValidEdit::AnsiChar(WPARAM ch) const {
+    // Common controls 6 make the edit a Unicode window: its WM_CHAR carries a UTF-16 unit,
+    // converted here exactly (no best-fit "3" for an Arabic-Indic three).
+    if (!IsWindowUnicode(Handle())) return static_cast<unsigned char>(ch);
+    const auto unit = static_cast<wchar_t>(ch);
+    char bytes[2];
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &unit, 1, bytes, sizeof bytes, nullptr, &usedDefault);
+    if (n != 1 || usedDefault) return std::nullopt;
+    return static_cast<unsigned char>(bytes[0]);
+}
+
 LRESULT TumValidEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CHAR && !PassesCharFilter(ValidateChars, ValidChars, static_cast<unsigned char>(wParam)))
+    if (msg == WM_CHAR && !PassesCharFilter(ValidateChars, ValidChars, AnsiChar(wParam)))
         return 0; // dropped without a sound
     return TumEdit::WndProc(msg, wParam, lParam);
 }

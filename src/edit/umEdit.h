@@ -4,7 +4,7 @@
 // https://learn.microsoft.com/windows/win32/controls/edit-controls
 #pragma once
 
-#include "../platform/Forms.h"
+#include "../platform/Controls.h"
 #include "../platform/Graphics.h"
 #include "EditPaint.h"
 
@@ -46,6 +46,10 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // A WM_CHAR's character as its code in the system's ANSI code page, if it has one.
+    std::optional<unsigned char> AnsiChar(WPARAM ch) const;
 };
 
 // The system's Middle-East flag and the new-style-controls test (Windows 4 or later).

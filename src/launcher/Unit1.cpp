@@ -4,6 +4,7 @@
 #include "../settings/Unit2.h"
 #include "JoinParameters.h"
 #include "resource.h"
+#include "version.h"
 
 TForm1* Form1 = nullptr;
 TRegIniFile* MainStore = nullptr;
@@ -15,10 +16,11 @@ constexpr TFormLayout FormLayout{"VEMKO (for RUX admin mod)", 269, 127, TFormBor
 constexpr TPanelLayout Panel3Layout{{0, 0, 269, 111}, "", B::bvRaised, B::bvNone};
 constexpr TBounds SpeedButton1Bounds{85, 30, 100, 56};
 constexpr int GlyphSpacing = 4;
-constexpr TPanelLayout Panel6Layout{{0, 111, 269, 16}, WebHost, B::bvRaised, B::bvNone};
+// The footer is a link: blue, underlined, the pointing hand over the whole strip.
+constexpr TPanelLayout Panel6Layout{{0, 111, 269, 16}, WebHost, B::bvRaised, B::bvNone, clBlue, true, TCursor::crHandPoint};
 
 constexpr char Notice[] = "Free to use, without any warranty, from the VEMKO developers.";
-constexpr char Version[] = "v1.2";
+constexpr char Version[] = "v" VEMKO_VERSION;
 
 } // namespace
 

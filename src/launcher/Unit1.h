@@ -2,7 +2,8 @@
 // the ties to the setup dialog.
 #pragma once
 
-#include "../platform/Forms.h"
+#include "../platform/Controls.h"
+#include "../platform/Dialogs.h"
 #include "../platform/Registry.h"
 
 class TForm1 : public TForm {

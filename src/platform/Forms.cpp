@@ -1,12 +1,11 @@
 #include "Forms.h"
 
+#include "Controls.h" // the default button
+#include "Dialogs.h"
 #include "SysUtils.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
-#include <shellapi.h>
 
-#include <cstring>
 #include <exception>
 
 namespace {
@@ -38,18 +37,6 @@ const char* RegisterOwnClass(WNDPROC proc, bool dialog) {
     return name;
 }
 
-// A function of a system DLL that the program needs only now and then (the file dialog, the
-// shell), loaded by its full path in the system folder at its first use.
-template <class Function>
-Function* SystemFunction(const char* dll, const char* name) {
-    char path[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(path, MAX_PATH);
-    if (n == 0 || n + 1 + std::strlen(dll) >= MAX_PATH) return nullptr;
-    std::strcat(std::strcat(path, "\\"), dll);
-    HMODULE module = LoadLibraryA(path);
-    return module ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
-
 BOOL CALLBACK CollectEnabledWindow(HWND wnd, LPARAM list) {
     if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
     return TRUE;
@@ -77,6 +64,12 @@ std::string TWinControl::Caption() const {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(FHandle)) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(FHandle, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+bool TWinControl::MouseInClient(LPARAM lParam) const {
+    const POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    const RECT r = ClientRect();
+    return PtInRect(&r, p) != FALSE;
 }
 
 int TWinControl::ClientWidth() const { return ClientRect().right; }
@@ -109,14 +102,16 @@ void TWinControl::Unbind() {
     FHandle = nullptr;
 }
 
-void TWinControl::CreateOwn(const char* caption, DWORD style, DWORD exStyle, const TBounds& b) {
+void TWinControl::CreateOwn(const char* caption, DWORD style, DWORD exStyle, const TBounds& bounds) {
+    const TBounds b = FParent ? Scale(bounds, Form()->ScaleRatio()) : bounds;
     const char* className = RegisterOwnClass(OwnWndProc, (exStyle & WS_EX_DLGMODALFRAME) != 0);
     CreateWindowExA(exStyle, className, caption, style, b.Left, b.Top, b.Width, b.Height,
                     FParent ? FParent->FHandle : nullptr, nullptr, GetModuleHandleA(nullptr), this);
 }
 
 void TWinControl::CreateSystem(const char* className, const char* caption, DWORD style, DWORD exStyle,
-                               const TBounds& b) {
+                               const TBounds& bounds) {
+    const TBounds b = Scale(bounds, Form()->ScaleRatio());
     HWND wnd = CreateWindowExA(exStyle, className, caption, style | WS_CHILD | WS_VISIBLE, b.Left, b.Top, b.Width,
                                b.Height, FParent->FHandle, nullptr, GetModuleHandleA(nullptr), nullptr);
     Bind(wnd);
@@ -211,10 +206,38 @@ TMenuItem* TMainMenu::Find(UINT command) const { return FindItem(Items, command)
 
 // ---- TForm -------------------------------------------------------------------------------
 
-TForm::TForm(const TFormLayout& layout)
-    : TWinControl(nullptr), FClientWidth(layout.ClientWidth), FClientHeight(layout.ClientHeight) {
-    FFont.Reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+namespace {
+
+// The forms' font, "MS Sans Serif" of this character height.
+HFONT CreateFormFont(int height) {
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+}
+
+int TextHeight(HDC dc, HFONT font) {
+    SelectGuard select(dc, font);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    return tm.tmHeight;
+}
+
+} // namespace
+
+TForm::TForm(const TFormLayout& layout) : TWinControl(nullptr) {
+    constexpr int DesignedFontHeight = -11;
+    int fontHeight = DesignedFontHeight;
+    if (layout.Scaled) {
+        WindowDC screen(nullptr);
+        fontHeight = ScreenFontHeight(DesignedFontHeight, GetDeviceCaps(screen.Get(), LOGPIXELSY));
+        if (fontHeight != DesignedFontHeight) {
+            UniqueFont font(CreateFormFont(fontHeight));
+            FScale = FormScaleRatio(TextHeight(screen.Get(), font.Get()));
+        }
+    }
+    FFont.Reset(CreateFormFont(fontHeight));
+    FClientWidth = Scale(layout.ClientWidth, FScale);
+    FClientHeight = Scale(layout.ClientHeight, FScale);
+
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     DWORD exStyle = WS_EX_CONTROLPARENT;
     if (layout.MinimizeBox) style |= WS_MINIMIZEBOX;
@@ -272,23 +295,31 @@ int TForm::ShowModal() {
     const bool first = !FShownBefore;
     Show();
     SetForegroundWindow(Handle());
-    if (first || !FActiveControl || !IsWindow(FActiveControl)) {
-        if (!TabOrder.empty()) TabOrder.front()->EnterByKeyboard(true);
-    } else {
-        ::SetFocus(FActiveControl);
-    }
+    if ((first || !RestoreFocus()) && !TabOrder.empty()) TabOrder.front()->EnterByKeyboard(true);
 
     while (ModalResult == mrNone && Application->HandleMessage()) {
     }
 
-    HWND focus = GetFocus();
-    if (focus && IsChild(Handle(), focus)) FActiveControl = focus;
+    RememberFocus();
     for (HWND wnd : disabled) EnableWindow(wnd, TRUE);
     ShowWindow(Handle(), SW_HIDE);
     FModal = false;
     const int result = ModalResult == mrNone ? mrCancel : ModalResult;
     ModalResult = mrNone;
     return result;
+}
+
+void TForm::RememberFocus() {
+    const HWND focus = GetFocus();
+    if (focus && IsChild(Handle(), focus)) FActiveControl = focus;
+}
+
+bool TForm::RestoreFocus() {
+    if (!FActiveControl || !IsChild(Handle(), FActiveControl) || !IsWindowVisible(FActiveControl) ||
+        !IsWindowEnabled(FActiveControl))
+        return false;
+    ::SetFocus(FActiveControl);
+    return true;
 }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -298,6 +329,14 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (TMenuItem* item = FMenu->Find(LOWORD(wParam))) item->Click();
             return 0;
         }
+        break;
+    case WM_ACTIVATE:
+        // The focus goes back to the control that had it when the form was left (for a
+        // message box, another program, or a modal dialog), not to the form itself.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            RememberFocus();
+        else if (!HIWORD(wParam) && RestoreFocus())
+            return 0;
         break;
     case WM_CLOSE:
         if (FModal)
@@ -392,229 +431,10 @@ void TApplication::HandleException() {
     } catch (...) {
         message = "Unknown error";
     }
-    MessageBoxA(nullptr, ErrorBoxText(message).c_str(), Title.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    ApplicationMessageBox(ErrorBoxText(message), MB_OK | MB_ICONSTOP);
 }
 
 void TApplication::DestroyForms() {
     while (!FForms.empty()) FForms.pop_back();
     FMainForm = nullptr;
-}
-
-// ---- Controls ----------------------------------------------------------------------------
-
-TPanel::TPanel(TWinControl* parent, const TPanelLayout& layout)
-    : TWinControl(parent), FOuter(layout.BevelOuter), FInner(layout.BevelInner) {
-    CreateOwn(layout.Caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, layout.Bounds);
-}
-
-LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_PAINT: {
-        PaintCycle paint(Handle());
-        Paint(paint.Get());
-        return 0;
-    }
-    case WM_LBUTTONDOWN:
-        FMouseDown = true;
-        break;
-    case WM_LBUTTONUP:
-        if (std::exchange(FMouseDown, false) && OnClick) OnClick(this);
-        return 0;
-    }
-    return TWinControl::WndProc(msg, wParam, lParam);
-}
-
-void TPanel::Paint(HDC dc) {
-    RECT r = ClientRect();
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    for (TPanelBevel bevel : {FOuter, FInner}) {
-        if (bevel == TPanelBevel::bvNone) continue;
-        DrawEdge(dc, &r, bevel == TPanelBevel::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-    }
-    const std::string caption = Caption();
-    if (caption.empty()) return;
-    SelectGuard font(dc, FormFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    DrawTextA(dc, caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-}
-
-TLabel::TLabel(TWinControl* parent, const TBounds& bounds, const char* caption) : TWinControl(parent) {
-    // One line, never wrapped: a font wider than the layout's clips the end instead.
-    CreateSystem("STATIC", caption, SS_LEFTNOWORDWRAP, 0, bounds);
-}
-
-TSpeedButton::TSpeedButton(TWinControl* parent, const TBounds& bounds, const char* caption, const char* glyphResource,
-                           int spacing)
-    : TWinControl(parent), FSpacing(spacing) {
-    FGlyph.Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), glyphResource, IMAGE_BITMAP, 0, 0, 0)));
-    CreateOwn(caption, WS_CHILD | WS_VISIBLE, 0, bounds);
-}
-
-bool TSpeedButton::MouseInside(LPARAM lParam) const {
-    const POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    const RECT r = ClientRect();
-    return PtInRect(&r, p) != FALSE;
-}
-
-LRESULT TSpeedButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_PAINT: {
-        PaintCycle paint(Handle());
-        Paint(paint.Get());
-        return 0;
-    }
-    case WM_LBUTTONDOWN: // no SetFocus: the button is worked with the mouse
-    case WM_LBUTTONDBLCLK:
-        SetCapture(Handle());
-        FTracking = FDown = true;
-        Invalidate();
-        return 0;
-    case WM_MOUSEMOVE:
-        if (FTracking && FDown != MouseInside(lParam)) {
-            FDown = !FDown;
-            Invalidate();
-        }
-        return 0;
-    case WM_LBUTTONUP: {
-        if (!FTracking) return 0;
-        const bool click = MouseInside(lParam);
-        FTracking = FDown = false;
-        ReleaseCapture();
-        Invalidate();
-        if (click && OnClick) OnClick(this);
-        return 0;
-    }
-    case WM_CAPTURECHANGED:
-        if (FTracking) {
-            FTracking = FDown = false;
-            Invalidate();
-        }
-        return 0;
-    }
-    return TWinControl::WndProc(msg, wParam, lParam);
-}
-
-void TSpeedButton::Paint(HDC dc) {
-    RECT r = ClientRect();
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(dc, &r, FDown ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-
-    SelectGuard font(dc, FormFont());
-    const std::string caption = Caption();
-    SIZE text{};
-    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
-    BITMAP bm{};
-    if (FGlyph) GetObjectA(FGlyph.Get(), sizeof bm, &bm);
-
-    // Glyph above caption, the pair centred, shifted by one pixel while pressed.
-    const int shift = FDown ? 1 : 0;
-    const int total = bm.bmHeight + (bm.bmHeight ? FSpacing : 0) + text.cy;
-    const int top = (r.bottom - total) / 2 + shift;
-    if (FGlyph) {
-        UniqueDC mem(CreateCompatibleDC(dc));
-        SelectGuard glyph(mem.Get(), FGlyph.Get());
-        const COLORREF transparent = GetPixel(mem.Get(), 0, bm.bmHeight - 1);
-        TransparentBlt(dc, (r.right - bm.bmWidth) / 2 + shift, top, bm.bmWidth, bm.bmHeight, mem.Get(), 0, 0,
-                       bm.bmWidth, bm.bmHeight, transparent);
-    }
-    RECT textRect{shift, top + bm.bmHeight + FSpacing, r.right + shift, top + total};
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    DrawTextA(dc, caption.c_str(), -1, &textRect, DT_CENTER | DT_TOP | DT_SINGLELINE);
-}
-
-TBitBtn::TBitBtn(TWinControl* parent, const TBounds& bounds, const char* glyphResource) : TWinControl(parent) {
-    CreateSystem("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, bounds);
-    FGlyph.Reset(static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), glyphResource, IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS)));
-    if (FGlyph) Perform(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(FGlyph.Get()));
-}
-
-void TBitBtn::Click() { Form()->ModalResult = mrOk; }
-
-void TBitBtn::Notify(WORD code) {
-    if (code == BN_CLICKED) Click();
-}
-
-TEdit::TEdit(TWinControl* parent, const TEditLayout& layout)
-    : TWinControl(parent), FPasswordChar(layout.PasswordChar), FCtl3D(layout.Ctl3D), FBorderStyle(layout.BorderStyle) {
-    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
-    DWORD exStyle = 0;
-    if (FBorderStyle == TBorderStyle::bsSingle) {
-        if (FCtl3D)
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
-    if (FPasswordChar) style |= ES_PASSWORD;
-    FSettingText = true; // the layout's text is no change
-    CreateSystem("EDIT", layout.Text, style, exStyle, layout.Bounds);
-    FSettingText = false;
-    if (FPasswordChar) Perform(EM_SETPASSWORDCHAR, static_cast<unsigned char>(FPasswordChar), 0);
-    Perform(EM_SETLIMITTEXT, 0, 0); // no length limit
-}
-
-std::string TEdit::Text() const { return Caption(); }
-
-void TEdit::SetText(const std::string& text) {
-    if (text == Text()) return;
-    FSettingText = true;
-    SetWindowTextA(Handle(), text.c_str());
-    FSettingText = false;
-    Change();
-}
-
-void TEdit::Change() {
-    if (OnChange) OnChange(this);
-}
-
-void TEdit::Notify(WORD code) {
-    if (code == EN_CHANGE && !FSettingText) Change();
-}
-
-void TEdit::EnterByKeyboard(bool) {
-    SetFocus();
-    Perform(EM_SETSEL, 0, -1);
-}
-
-// ---- Dialogs and helpers -----------------------------------------------------------------
-
-bool TOpenDialog::Execute() {
-    // The filter "name|pattern|..." becomes the double-zero-terminated list of Win32.
-    std::string filter = Filter;
-    for (char& c : filter)
-        if (c == '|') c = '\0';
-    filter.append(2, '\0');
-
-    char file[MAX_PATH] = {};
-    FileName.copy(file, MAX_PATH - 1);
-
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = GetActiveWindow();
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(FilterIndex);
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = Title.empty() ? nullptr : Title.c_str();
-    ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
-    ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
-    static auto* getOpenFileName = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
-    if (!getOpenFileName || !getOpenFileName(&ofn)) return false;
-    FileName = file;
-    return true;
-}
-
-void ShellOpen(const std::string& file, const std::string& parameters, const std::string& folder, int show) {
-    static auto* shellExecute = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
-    if (shellExecute) shellExecute(nullptr, "open", file.c_str(), parameters.c_str(), folder.c_str(), show);
-}
-
-void ShowMessage(const std::string& text) {
-    MessageBoxA(nullptr, text.c_str(), Application->Title.c_str(), MB_OK | MB_TASKMODAL);
-}
-
-std::string ExtractFilePath(const std::string& path) {
-    return ExtractFilePath(path, [](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; });
 }

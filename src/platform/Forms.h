@@ -1,10 +1,12 @@
-// The thin class library the program is written on: the application object, forms and
-// the few controls the two windows use. Each window or subclassed control is one C++
-// object, bound to its HWND in one place (TWinControl::Bind); every window procedure
-// that Win32 calls goes through TWinControl's trampolines, which are the only place an
-// exception is caught and shown (TApplication::HandleException).
+// The thin class library the program is written on: the application object and forms
+// (here), the controls (Controls.h), the system's dialogs and the shell (Dialogs.h).
+// Each window or subclassed control is one C++ object, bound to its HWND in one place
+// (TWinControl::Bind); every window procedure that Win32 calls goes through TWinControl's
+// trampolines, which are the only place an exception is caught and shown
+// (TApplication::HandleException).
 #pragma once
 
+#include "FormScale.h"
 #include "Handles.h"
 
 #include <windows.h>
@@ -25,10 +27,6 @@ enum TModalResult { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL };
 
 class TForm;
 
-// Where a control sits in its parent's client area, in pixels.
-struct TBounds {
-    int Left, Top, Width, Height;
-};
 
 class TWinControl : public TObject {
 public:
@@ -73,6 +71,8 @@ protected:
     // A notification (WM_COMMAND) that this control sent to its parent.
     virtual void Notify(WORD code) { (void)code; }
     HFONT FormFont();
+    // Whether the mouse position of a mouse message lies in the client area.
+    bool MouseInClient(LPARAM lParam) const;
 
 private:
     static LRESULT CALLBACK OwnWndProc(HWND, UINT, WPARAM, LPARAM);
@@ -112,6 +112,8 @@ struct TFormLayout {
     int ClientWidth, ClientHeight;
     TFormBorderStyle BorderStyle;
     bool MinimizeBox;
+    // Designed at 96 pixels per inch: grow with the screen's font size (FormScale.h).
+    bool Scaled = false;
 };
 
 class TForm : public TWinControl {
@@ -123,6 +125,7 @@ public:
     void Show();
     int ShowModal();
     HFONT Font() const { return FFont.Get(); }
+    TScaleRatio ScaleRatio() const { return FScale; }
 
 protected:
     explicit TForm(const TFormLayout& layout);
@@ -139,9 +142,13 @@ private:
     void DoShow();
     void CenterOnScreen();
     bool DialogKey(const MSG& msg);
+    // The control that had the focus when the form was last left, and the way back to it.
+    void RememberFocus();
+    bool RestoreFocus();
     void SelectNext(TWinControl* current, bool forward);
 
     UniqueFont FFont;
+    TScaleRatio FScale;
     TMainMenu* FMenu = nullptr;
     int FClientWidth, FClientHeight;
     bool FShownBefore = false;
@@ -192,121 +199,3 @@ bool Protect(F&& f) {
         return false;
     }
 }
-
-enum class TPanelBevel { bvNone, bvLowered, bvRaised };
-
-struct TPanelLayout {
-    TBounds Bounds;
-    const char* Caption;
-    TPanelBevel BevelOuter, BevelInner;
-};
-
-class TPanel : public TWinControl {
-public:
-    TPanel(TWinControl* parent, const TPanelLayout& layout);
-    TNotifyEvent OnClick;
-
-protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    void Paint(HDC dc);
-    TPanelBevel FOuter, FInner;
-    bool FMouseDown = false;
-};
-
-class TLabel : public TWinControl {
-public:
-    TLabel(TWinControl* parent, const TBounds& bounds, const char* caption);
-};
-
-// A button worked with the mouse only: it never takes the keyboard focus. The glyph sits
-// above the caption, both centred; the colour of its lower-left pixel is transparent.
-class TSpeedButton : public TWinControl {
-public:
-    TSpeedButton(TWinControl* parent, const TBounds& bounds, const char* caption, const char* glyphResource, int spacing);
-    TNotifyEvent OnClick;
-
-protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    void Paint(HDC dc);
-    bool MouseInside(LPARAM lParam) const;
-    UniqueBitmap FGlyph;
-    int FSpacing;
-    bool FTracking = false, FDown = false;
-};
-
-// The OK kind of bit button: caption "OK" beside a check-mark glyph; a click closes the
-// form with the OK result.
-class TBitBtn : public TWinControl {
-public:
-    TBitBtn(TWinControl* parent, const TBounds& bounds, const char* glyphResource);
-    void Click();
-
-protected:
-    void Notify(WORD code) override;
-
-private:
-    UniqueBitmap FGlyph;
-};
-
-enum class TBorderStyle { bsNone, bsSingle };
-
-struct TEditLayout {
-    TBounds Bounds;
-    const char* Text;
-    char PasswordChar = 0;
-    bool Ctl3D = true;
-    TBorderStyle BorderStyle = TBorderStyle::bsSingle;
-};
-
-// A single-line edit: the system's EDIT window, subclassed.
-class TEdit : public TWinControl {
-public:
-    TEdit(TWinControl* parent, const TEditLayout& layout);
-    TNotifyEvent OnChange;
-
-    std::string Text() const;
-    // A text equal to the current one is no change; another raises OnChange once, here,
-    // so that an error in the handler reaches the caller.
-    void SetText(const std::string& text);
-    char PasswordChar() const { return FPasswordChar; }
-    bool Ctl3D() const { return FCtl3D; }
-    TBorderStyle BorderStyle() const { return FBorderStyle; }
-    void EnterByKeyboard(bool forward) override;
-
-protected:
-    virtual void Change();
-    void Notify(WORD code) override;
-
-private:
-    char FPasswordChar;
-    bool FCtl3D;
-    TBorderStyle FBorderStyle;
-    bool FSettingText = false;
-};
-
-// The class library's masked edit, used here without a mask: a plain edit.
-class TMaskEdit : public TEdit {
-public:
-    using TEdit::TEdit;
-};
-
-// The platform's file-open dialog.
-class TOpenDialog {
-public:
-    std::string Title, Filter, DefaultExt, FileName;
-    int FilterIndex = 1;
-    bool Execute();
-};
-
-// The shell's "open" of a file or address. shell32 is loaded from the system folder at the
-// first call, not at start-up: the launcher starts faster without it.
-void ShellOpen(const std::string& file, const std::string& parameters, const std::string& folder, int show);
-
-// A modal box with the application title as caption, no icon and one OK button.
-void ShowMessage(const std::string& text);
-// ExtractFilePath under the system's ANSI code page.
-std::string ExtractFilePath(const std::string& path);

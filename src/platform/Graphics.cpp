@@ -11,18 +11,28 @@ void TControlCanvas::SetHandle(HDC dc) {
 }
 
 void TControlCanvas::AssignFont(HFONT source) {
-    LOGFONTA lf{};
-    GetObjectA(source ? source : GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    UniqueFont copy(CreateFontIndirectA(&lf));
-    HGDIOBJ old = SelectObject(FDC, copy.Get());
+    // The copy is made when the control's font changes, not at every paint.
+    if (!source) source = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (!FFont || source != FFontSource) {
+        LOGFONTA lf{};
+        GetObjectA(source, sizeof lf, &lf);
+        UniqueFont copy(CreateFontIndirectA(&lf));
+        if (FDC && FOldFont) SelectObject(FDC, copy.Get()); // the old copy is about to go
+        FFont = std::move(copy);
+        FFontSource = source;
+    }
+    HGDIOBJ old = SelectObject(FDC, FFont.Get());
     if (!FOldFont) FOldFont = old;
-    FFont = std::move(copy);
     FontColor = clWindowText;
 }
 
 void TControlCanvas::FrameRect(const RECT& r) {
-    UniqueBrush brush(CreateSolidBrush(ColorToRGB(BrushColor)));
-    ::FrameRect(FDC, &r, brush.Get());
+    // One brush, made again only when the colour changes.
+    if (!FBrush || BrushColor != FBrushColor) {
+        FBrush.Reset(CreateSolidBrush(ColorToRGB(BrushColor)));
+        FBrushColor = BrushColor;
+    }
+    ::FrameRect(FDC, &r, FBrush.Get());
 }
 
 int TControlCanvas::TextWidth(const std::string& text) {

@@ -13,6 +13,8 @@ constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
 constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
 constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
 constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
+constexpr TColor clBtnText = SystemColor(COLOR_BTNTEXT);
+constexpr TColor clBlue = 0xFF0000; // RGB(0, 0, 255)
 COLORREF ColorToRGB(TColor color);
 
 // A canvas bound to a control: attached to a device context only while it paints.
@@ -34,8 +36,15 @@ public:
     // Fill r with the brush colour and draw text from (x, y), clipped to r.
     void TextRect(const RECT& r, int x, int y, const std::string& text);
 
+    // The copy of the font and the frame brush, kept between paints.
+    HFONT FontHandle() const { return FFont.Get(); }
+    HBRUSH BrushHandle() const { return FBrush.Get(); }
+
 private:
     HDC FDC = nullptr;
     UniqueFont FFont;
+    HFONT FFontSource = nullptr;
     HGDIOBJ FOldFont = nullptr;
+    UniqueBrush FBrush;
+    TColor FBrushColor = clWindow;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -36,6 +37,8 @@ using UniqueFont = UniqueHandle<HFONT, GdiObjectTraits>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits>;
 using UniqueDC = UniqueHandle<HDC, DcTraits>;
+struct ImageListTraits { static void Close(HIMAGELIST h) { ImageList_Destroy(h); } };
+using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
 // An object selected into a device context, put back when the guard goes.
 class SelectGuard {

@@ -1,6 +1,6 @@
 #include "JvIPAddress.h"
 
-#include "../settings/AddressText.h"
+#include "AddressText.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 // https://learn.microsoft.com/windows/win32/controls/ip-address-controls
 #pragma once
 
-#include "Forms.h"
+#include "Controls.h"
 
 class TJvIPAddress : public TWinControl {
 public:

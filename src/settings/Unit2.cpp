@@ -12,7 +12,7 @@ namespace {
 reg::IRegistry* Registry = nullptr;
 
 using B = TPanelBevel;
-constexpr TFormLayout FormLayout{"Server Setup", 280, 140, TFormBorderStyle::bsDialog, false};
+constexpr TFormLayout FormLayout{"Server Setup", 280, 140, TFormBorderStyle::bsDialog, false, true};
 // Sections in tab order: password, address and port, button strip.
 constexpr TPanelLayout Panel2Layout{{0, 57, 280, 53}, "", B::bvRaised, B::bvNone};
 constexpr TPanelLayout Panel5Layout{{1, 1, 278, 17}, "Admin password", B::bvLowered, B::bvLowered};

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "../edit/umEdit.h"
-#include "../platform/Forms.h"
+#include "../platform/Controls.h"
 #include "../platform/JvIPAddress.h"
 #include "../platform/Registry.h"
 

@@ -1,5 +1,7 @@
 #include "Driver.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -70,7 +72,7 @@ Launcher::Launcher() {
     if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
                         &FInfo))
         throw std::runtime_error("cannot start " + exe);
-    WaitForInputIdle(FInfo.hProcess, 10000);
+    WaitForInputIdle(FInfo.hProcess, static_cast<DWORD>(Patient(10000)));
 }
 
 Launcher::~Launcher() {
@@ -85,7 +87,7 @@ Launcher::~Launcher() {
 bool Launcher::Running() const { return WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool Launcher::WaitForExit(int timeoutMs) const {
-    return WaitForSingleObject(FInfo.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+    return WaitForSingleObject(FInfo.hProcess, static_cast<DWORD>(Patient(timeoutMs))) == WAIT_OBJECT_0;
 }
 
 std::vector<HWND> Launcher::VisibleWindows() const {
@@ -162,30 +164,87 @@ void Activate(HWND wnd) {
     Settle(100);
 }
 
-void Click(HWND wnd, int x, int y) {
-    // The window comes to the front first, as a person's window would: Wine passes a click
-    // on a window of a process that is not in the foreground to the activation alone.
-    HWND top = GetAncestor(wnd, GA_ROOT);
-    if (GetForegroundWindow() != top) Activate(top);
+namespace {
+
+INPUT MoveInput(HWND wnd, int x, int y) {
     POINT p{x, y};
     ClientToScreen(wnd, &p);
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    INPUT move{}, down{}, up{};
-    move.type = down.type = up.type = INPUT_MOUSE;
+    INPUT move{};
+    move.type = INPUT_MOUSE;
     move.mi.dx = p.x * 65535 / (w - 1);
     move.mi.dy = p.y * 65535 / (h - 1);
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    // The pointer rests on the spot before the button goes down, as a hand's would.
-    Send({move});
+    return move;
+}
+
+INPUT ButtonInput(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    return in;
+}
+
+// The window comes to the front first, as a person's window would: Wine passes a click on
+// a window of a process that is not in the foreground to the activation alone.
+void BringToFront(HWND wnd) {
+    HWND top = GetAncestor(wnd, GA_ROOT);
+    if (GetForegroundWindow() != top) Activate(top);
+}
+
+} // namespace
+
+void MoveTo(HWND wnd, int x, int y) {
+    // The pointer rests on the spot, as a hand's would.
+    Send({MoveInput(wnd, x, y)});
     Settle(100);
-    Send({move});
+    Send({MoveInput(wnd, x, y)});
     Settle(100);
-    Send({down});
+}
+
+void Click(HWND wnd, int x, int y) {
+    BringToFront(wnd);
+    MoveTo(wnd, x, y);
+    Send({ButtonInput(MOUSEEVENTF_LEFTDOWN)});
     Settle(50);
-    Send({up});
+    Send({ButtonInput(MOUSEEVENTF_LEFTUP)});
     Settle(200);
+}
+
+void Drag(HWND from, int fromX, int fromY, HWND to, int toX, int toY) {
+    BringToFront(from);
+    MoveTo(from, fromX, fromY);
+    Send({ButtonInput(MOUSEEVENTF_LEFTDOWN)});
+    Settle(100);
+    MoveTo(to, toX, toY);
+    Send({ButtonInput(MOUSEEVENTF_LEFTUP)});
+    Settle(200);
+}
+
+int Shot::Count(COLORREF colour) const {
+    int n = 0;
+    for (COLORREF p : Pixels) n += p == colour;
+    return n;
+}
+
+Shot Capture(HWND wnd) {
+    RECT r{};
+    GetClientRect(wnd, &r);
+    POINT origin{0, 0};
+    ClientToScreen(wnd, &origin);
+    Shot shot{r.right, r.bottom, {}};
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    BitBlt(mem, 0, 0, r.right, r.bottom, screen, origin.x, origin.y, SRCCOPY);
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x) shot.Pixels.push_back(GetPixel(mem, x, y));
+    SelectObject(mem, old);
+    DeleteObject(bitmap);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return shot;
 }
 
 void ClickCentre(HWND wnd) {
@@ -216,10 +275,16 @@ void Key(WORD vk, bool shift, bool alt) {
 }
 
 void Type(const std::string& text) {
-    for (char c : text) {
+    std::wstring units;
+    for (char c : text) units += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    TypeUnicode(units);
+}
+
+void TypeUnicode(const std::wstring& text) {
+    for (wchar_t c : text) {
         INPUT down{}, up{};
         down.type = up.type = INPUT_KEYBOARD;
-        down.ki.wScan = up.ki.wScan = static_cast<unsigned char>(c);
+        down.ki.wScan = up.ki.wScan = static_cast<WORD>(c);
         down.ki.dwFlags = KEYEVENTF_UNICODE;
         up.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
         Send({down, up});
@@ -239,8 +304,17 @@ void ChooseMenu(HWND form, int top, int item) {
     Key(VK_RETURN);
 }
 
+int Patient(int timeoutMs) {
+    static const int factor = [] {
+        char value[16] = {};
+        GetEnvironmentVariableA("VEMKO_E2E_PATIENCE", value, sizeof value);
+        return std::max(1, std::atoi(value));
+    }();
+    return timeoutMs * factor;
+}
+
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMs);
+    const DWORD end = GetTickCount() + static_cast<DWORD>(Patient(timeoutMs));
     for (;;) {
         if (pred()) return true;
         if (static_cast<int>(end - GetTickCount()) <= 0) return false;

@@ -47,13 +47,27 @@ bool HasIcon(HWND box);
 HWND FindChild(HWND parent, const std::string& className, int index = 0);
 std::vector<HWND> Children(HWND parent, const std::string& className);
 
+// What a window's client area shows on the screen now.
+struct Shot {
+    int Width = 0, Height = 0;
+    std::vector<COLORREF> Pixels;
+    COLORREF At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }
+    int Count(COLORREF colour) const;
+};
+Shot Capture(HWND wnd);
+
 // Input. Every call waits until the target thread has handled it.
 void Click(HWND wnd, int x, int y); // client coordinates of wnd
 void ClickCentre(HWND wnd);
+// The pointer to a point of wnd's client area, with no button pressed.
+void MoveTo(HWND wnd, int x, int y);
+// The left button pressed on one point and released on another, each in client coordinates.
+void Drag(HWND from, int fromX, int fromY, HWND to, int toX, int toY);
 // The close box at the right end of a top-level window's caption.
 void ClickCloseBox(HWND wnd);
 void Key(WORD vk, bool shift = false, bool alt = false);
 void Type(const std::string& text); // as typed characters
+void TypeUnicode(const std::wstring& text); // as an input method types them
 void Activate(HWND wnd);
 // Menu bar item top (counted from 0); then, when item >= 0, that command of its popup.
 void ChooseMenu(HWND form, int top, int item = -1);
@@ -61,6 +75,9 @@ void Settle(int ms = 150);
 
 // Polls until pred holds or the time is up.
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 10000);
+// A time to wait, stretched by VEMKO_E2E_PATIENCE (a factor; 1 when unset) where programs
+// run slowly, as under emulation.
+int Patient(int timeoutMs);
 
 // HKEY_CURRENT_USER\vemko\vemko
 struct RegValue {

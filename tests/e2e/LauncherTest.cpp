@@ -1,6 +1,8 @@
 // Start-up, the main window, and its menu commands, on the real program.
 #include "Scenarios.h"
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 
 using namespace drv;
@@ -171,33 +173,90 @@ TEST_F(LauncherStart, LocatesAfterACancelledFirstRun) {
     ExpectStored("exe", GamePath);
 }
 
-TEST_F(LauncherMainWindow, FooterOpensTheWebSiteFromAnywhereOnTheStrip) {
-    // The stand-in game answers for web addresses here, so that the opening is seen.
-    const std::string handler = InstallFakeGame("C:\\vemko-e2e", "browser.exe");
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
-    char previous[1024] = {};
-    LONG previousSize = sizeof previous;
-    RegQueryValueA(key, nullptr, previous, &previousSize);
-    const std::string command = '"' + handler + "\" \"%1\"";
-    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>(command.size() + 1));
+// The stand-in game answers for web addresses while this lives, so that an opening is seen.
+class WebHandler {
+public:
+    WebHandler() {
+        const std::string handler = InstallFakeGame("C:\\vemko-e2e", "browser.exe");
+        RegCreateKeyExA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey,
+                        nullptr);
+        LONG size = sizeof FPrevious;
+        RegQueryValueA(FKey, nullptr, FPrevious, &size);
+        const std::string command = '"' + handler + "\" \"%1\"";
+        RegSetValueExA(FKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                       static_cast<DWORD>(command.size() + 1));
+    }
+    ~WebHandler() {
+        RegSetValueExA(FKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(FPrevious),
+                       static_cast<DWORD>(strlen(FPrevious) + 1));
+        RegCloseKey(FKey);
+    }
+    WebHandler(const WebHandler&) = delete;
+    WebHandler& operator=(const WebHandler&) = delete;
 
+private:
+    HKEY FKey = nullptr;
+    char FPrevious[1024] = {};
+};
+
+HWND FooterOf(HWND main) { return ChildWithText(main, "vemko.example"); }
+
+TEST_F(LauncherMainWindow, FooterOpensTheWebSiteFromAnywhereOnTheStrip) {
+    WebHandler web;
     Launcher app;
     HWND main = app.MainWindow();
     ASSERT_NE(main, nullptr);
-    HWND footer = nullptr;
-    for (HWND child : Children(main, "Vemko.Control"))
-        if (Text(child) == "vemko.example") footer = child;
+    HWND footer = FooterOf(main);
     ASSERT_NE(footer, nullptr);
     Click(footer, 3, 3); // a corner, away from the text
     ASSERT_TRUE(WaitUntil([] { return !Launches().empty(); }, 10000));
     EXPECT_NE(Launches().front().CommandLine.find("http://vemko.example/"), std::string::npos)
         << Launches().front().CommandLine;
     EXPECT_TRUE(app.Running());
-    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(previous), static_cast<DWORD>(strlen(previous) + 1));
-    RegCloseKey(key);
+}
+
+TEST_F(LauncherMainWindow, FooterOpensOnlyForAPressAndAReleaseBothOnTheStrip) {
+    WebHandler web;
+    Launcher app;
+    HWND main = app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND footer = FooterOf(main), body = ChildWithText(main, "");
+    ASSERT_NE(footer, nullptr);
+    ASSERT_NE(body, nullptr);
+    Drag(footer, 5, 5, body, 20, 20);
+    Drag(body, 20, 20, footer, 5, 5);
+    Drag(body, 30, 30, footer, 10, 5);
+    Settle(1500);
+    EXPECT_TRUE(Launches().empty()) << "a press and a release apart are no click";
+    Click(footer, 5, 5); // the strip still works
+    EXPECT_TRUE(WaitUntil([] { return Launches().size() == 1; }, 10000));
+}
+
+TEST_F(LauncherMainWindow, FooterIsABlueUnderlinedLink) {
+    Launcher app;
+    HWND main = app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND footer = FooterOf(main);
+    ASSERT_NE(footer, nullptr);
+    Activate(main);
+    const Shot shot = Capture(footer);
+    const COLORREF blue = RGB(0, 0, 255);
+    // The caption's ink is blue, and one row of it runs under the whole text: the underline.
+    int left = shot.Width, right = -1, longestRow = 0;
+    for (int y = 0; y < shot.Height; ++y) {
+        int row = 0;
+        for (int x = 0; x < shot.Width; ++x) {
+            if (shot.At(x, y) != blue) continue;
+            ++row;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+        longestRow = std::max(longestRow, row);
+    }
+    ASSERT_GT(shot.Count(blue), 40) << "no blue text";
+    EXPECT_EQ(shot.Count(GetSysColor(COLOR_BTNTEXT)), 0) << "no text in the button-text colour";
+    EXPECT_GE(longestRow, (right - left + 1) * 9 / 10) << "no underline";
+    EXPECT_GT(right - left, 40);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The Server Setup dialog on the real program: opened from the menu, typed into, closed.
 #include "Scenarios.h"
 
+#include <sddl.h>
+
 #include <cstring>
 
 using namespace drv;
@@ -148,6 +150,100 @@ TEST_F(SetupDialog, ClosingWritesNothingAndKeepsTheEdits) {
     ASSERT_TRUE(WaitUntil([&] { return Hidden(dialog); }, 5000));
     EXPECT_FALSE(Stored("pwd"));
     EXPECT_EQ(SendMessageA(FieldsOf(dialog).password, WM_GETTEXTLENGTH, 0, 0), 3) << "the field keeps its text";
+}
+
+TEST_F(SetupDialog, ThePortTakesOnlyDigitsFromAnyInput) {
+    Launcher app;
+    HWND main = MainWindowOf(app);
+    HWND dialog = OpenSetup(app, main);
+    ASSERT_NE(dialog, nullptr);
+    const Fields f = FieldsOf(dialog);
+    Key(VK_TAB, true);
+    Key(VK_TAB, true); // past OK to the port, its text selected
+    ExpectFocus(dialog, f.port);
+    // Typed as a keyboard (or an input method's result) types them: Cyrillic, Thai, Turkish.
+    TypeUnicode(L"1\x0431\x0430" L"2\x0E35\x0408\x0130" L"3");
+    ExpectStored("prt", "123");
+    // Sent straight to the window as Unicode characters, as other programs do.
+    for (wchar_t c : {L'\x0431', L'\x0430', L'\x0E35', L'\x0408', L'\x0130', L'\x0663', L'4'})
+        SendMessageW(f.port, WM_CHAR, c, 1);
+    ExpectStored("prt", "1234");
+    EXPECT_EQ(Text(f.port), "1234");
+}
+
+// The section key, readable but not writable, while this lives: Wine's registry enforces it.
+class ReadOnlySection {
+public:
+    ReadOnlySection() { Set("D:(A;;KR;;;WD)"); }
+    ~ReadOnlySection() { Set("D:(A;;KA;;;WD)"); }
+    ReadOnlySection(const ReadOnlySection&) = delete;
+    ReadOnlySection& operator=(const ReadOnlySection&) = delete;
+
+private:
+    static void Set(const char* sddl) {
+        PSECURITY_DESCRIPTOR sd = nullptr;
+        ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr);
+        HKEY key = nullptr;
+        RegOpenKeyExA(HKEY_CURRENT_USER, "vemko\\vemko", 0, WRITE_DAC | READ_CONTROL, &key);
+        EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd), ERROR_SUCCESS);
+        RegCloseKey(key);
+        LocalFree(sd);
+    }
+};
+
+TEST_F(SetupDialog, AfterAFailedWriteTheNextKeyLandsInTheSameField) {
+    Launcher app;
+    HWND main = MainWindowOf(app);
+    HWND dialog = OpenSetup(app, main);
+    ASSERT_NE(dialog, nullptr);
+    const Fields f = FieldsOf(dialog);
+    ExpectFocus(dialog, f.password);
+    {
+        ReadOnlySection readOnly;
+        Type("x"); // replaces the selected rombek; its write fails
+        HWND box = app.WaitForMessageBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(HasIcon(box));
+        ConfirmMessage(app, "Failed to create key vemko.");
+        EXPECT_EQ(StoredText("pwd"), "rombek");
+    }
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
+    ExpectFocus(dialog, f.password, "the focus is back in the password field");
+    Type("y");
+    ExpectStored("pwd", "xy");
+}
+
+TEST_F(SetupDialog, AfterAnotherProgramTookTheActivationTheNextKeyLandsInTheSameField) {
+    Launcher app;
+    HWND main = MainWindowOf(app);
+    HWND dialog = OpenSetup(app, main);
+    ASSERT_NE(dialog, nullptr);
+    const Fields f = FieldsOf(dialog);
+    Key(VK_TAB, true);
+    Key(VK_TAB, true);
+    ExpectFocus(dialog, f.port);
+    Type("7");
+    ExpectStored("prt", "7");
+
+    // A window of another program (this one) takes the activation, by a click on it.
+    HWND other = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 300, 120,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    Click(other, 50, 30);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    EXPECT_EQ(GetForegroundWindow(), other);
+
+    // Back to the dialog by a click on its caption, as a person would.
+    RECT w{};
+    GetWindowRect(dialog, &w);
+    POINT caption{w.left + 60, w.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+    ScreenToClient(dialog, &caption);
+    Click(dialog, caption.x, caption.y);
+    ExpectFocus(dialog, f.port, "the focus is back in the port field");
+    Type("8");
+    ExpectStored("prt", "78");
+    DestroyWindow(other);
 }
 
 TEST_F(SetupDialog, AStoredPasswordOfTheWrongTypeIsReportedAtStartUp) {

@@ -1,4 +1,4 @@
-#include "settings/AddressText.h"
+#include "platform/AddressText.h"
 
 #include <gtest/gtest.h>
 

@@ -99,4 +99,8 @@ TEST(EditPaint, CharFilter) {
     EXPECT_TRUE(PassesCharFilter(false, digits, 22));
     EXPECT_TRUE(PassesCharFilter(true, "aab", 'a'));
     EXPECT_TRUE(PassesCharFilter(true, std::string_view("a\0b", 3), 0)); // a listed zero passes
+    // A character with no single-byte form in the code page: never through the filter.
+    EXPECT_FALSE(PassesCharFilter(true, digits, std::nullopt));
+    EXPECT_FALSE(PassesCharFilter(true, std::string_view("?\0", 2), std::nullopt));
+    EXPECT_TRUE(PassesCharFilter(false, digits, std::nullopt)); // filter off
 }

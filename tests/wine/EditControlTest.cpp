@@ -14,38 +14,13 @@ public:
     Host() : TForm({"Edit host", 320, 120, TFormBorderStyle::bsSingle, true}) {}
 };
 
-// What a window shows, read back from its device context after a full repaint.
-struct Shot {
-    int Width = 0, Height = 0;
-    std::vector<COLORREF> Pixels;
-    COLORREF At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }
-    bool operator==(const Shot&) const = default;
-};
-
-Shot Capture(HWND wnd) {
-    InvalidateRect(wnd, nullptr, TRUE);
-    UpdateWindow(wnd);
-    wt::Pump();
-    RECT r{};
-    GetClientRect(wnd, &r);
-    Shot shot{r.right, r.bottom, {}};
-    WindowDC screen(wnd);
-    UniqueDC mem(CreateCompatibleDC(screen.Get()));
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), r.right, r.bottom));
-    SelectGuard select(mem.Get(), bitmap.Get());
-    BitBlt(mem.Get(), 0, 0, r.right, r.bottom, screen.Get(), 0, 0, SRCCOPY);
-    for (int y = 0; y < r.bottom; ++y)
-        for (int x = 0; x < r.right; ++x) shot.Pixels.push_back(GetPixel(mem.Get(), x, y));
-    return shot;
-}
-
 bool Differs(COLORREF a, COLORREF b) {
     return std::abs(GetRValue(a) - GetRValue(b)) > 60 || std::abs(GetGValue(a) - GetGValue(b)) > 60 ||
            std::abs(GetBValue(a) - GetBValue(b)) > 60;
 }
 
 // The first and last columns, inside the frame, with a pixel unlike the background.
-std::pair<int, int> InkColumns(const Shot& s, COLORREF background, int inset) {
+std::pair<int, int> InkColumns(const wt::Shot& s, COLORREF background, int inset) {
     int first = -1, last = -1;
     for (int x = inset; x < s.Width - inset; ++x)
         for (int y = inset; y < s.Height - inset; ++y)
@@ -108,6 +83,58 @@ TEST_F(EditControls, FilterPassesOnlyListedTypedCharactersAndBackspace) {
     }
 }
 
+TEST_F(EditControls, FilterJudgesAUnicodeCharacterByItsCodeInTheAnsiCodePage) {
+    ASSERT_EQ(GetACP(), 1252u) << "the cases below are for Windows-1252";
+    auto edit = Make<TumValidEdit>({{10, 10, 120, 21}, ""});
+    edit->ValidChars = "1234567890";
+    ASSERT_TRUE(IsWindowUnicode(edit->Handle())) << "common controls 6 make the edit a Unicode window";
+    struct Case {
+        const char* what;
+        wchar_t ch;
+        bool passes;
+    };
+    const Case cases[] = {
+        {"digit three", L'3', true},
+        {"Cyrillic be, low byte 0x31 is '1'", 0x0431, false},
+        {"Cyrillic a, low byte 0x30 is '0'", 0x0430, false},
+        {"Thai, low byte 0x35 is '5'", 0x0E35, false},
+        {"Cyrillic Je, low byte 8 is backspace", 0x0408, false},
+        {"Turkish dotted I, low byte 0x30", 0x0130, false},
+        {"Arabic-Indic three, no best fit to '3'", 0x0663, false},
+        {"fullwidth one", 0xFF11, false},
+        {"e acute, in the code page but not listed", 0x00E9, false},
+        {"a lone high surrogate", 0xD835, false},
+    };
+    for (const auto& c : cases) {
+        SetWindowTextA(edit->Handle(), "12");
+        SendMessageA(edit->Handle(), EM_SETSEL, 2, 2);
+        SendMessageW(edit->Handle(), WM_CHAR, c.ch, 1);
+        EXPECT_EQ(edit->Text(), c.passes ? std::string("12") + static_cast<char>(c.ch) : "12") << c.what;
+        SendMessageW(edit->Handle(), WM_CHAR, L'4', 1); // digits still work after it
+        EXPECT_EQ(edit->Text().back(), '4') << c.what;
+    }
+    SetWindowTextA(edit->Handle(), "12");
+    SendMessageA(edit->Handle(), EM_SETSEL, 2, 2);
+    SendMessageW(edit->Handle(), WM_CHAR, L'\b', 1);
+    EXPECT_EQ(edit->Text(), "1") << "backspace";
+    edit->ValidateChars = false;
+    SendMessageW(edit->Handle(), WM_CHAR, 0x0431, 1);
+    EXPECT_EQ(edit->Text(), "1?") << "with the filter off everything passes, as the ANSI text shows it";
+}
+
+TEST_F(EditControls, PaintsWithOneFontCopyAndOneBrushUntilTheyChange) {
+    auto edit = Make<TumEdit>({{10, 10, 121, 19}, "abc", 0, false}); // flat: the frame uses the brush
+    wt::Capture(edit->Handle());
+    const HFONT font = edit->Canvas().FontHandle();
+    const HBRUSH brush = edit->Canvas().BrushHandle();
+    ASSERT_NE(font, nullptr);
+    ASSERT_NE(brush, nullptr);
+    for (int i = 0; i < 3; ++i) wt::Capture(edit->Handle());
+    EXPECT_EQ(edit->Canvas().FontHandle(), font);
+    EXPECT_EQ(edit->Canvas().BrushHandle(), brush);
+    EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT)) << "the copy is alive between paints";
+}
+
 TEST_F(EditControls, PasteByCtrlVIsDroppedInADigitsFieldButTextSetByTheProgramIsNot) {
     const auto putClipboard = [&](HWND owner, const char* text) {
         ASSERT_TRUE(OpenClipboard(owner));
@@ -168,7 +195,7 @@ TEST_F(EditControls, PaintsTheTextWhereTheAlignmentPlacesIt) {
         auto other = Make<TumEdit>({{10, 40, 150, 21}, ""});
         edit->SetAlignment(c.alignment);
         (c.focused ? edit : other)->SetFocus();
-        const Shot shot = Capture(edit->Handle());
+        const wt::Shot shot = wt::Capture(edit->Handle());
         const int clientWidth = edit->ClientWidth(), w = TextWidth(text);
         const int margin = 1 + LOWORD(edit->Perform(EM_GETMARGINS, 0, 0)); // sunken edge: one pixel
         const int expected = TextX(c.focused ? taLeftJustify : c.alignment, clientWidth, w, {margin, 0});
@@ -177,7 +204,7 @@ TEST_F(EditControls, PaintsTheTextWhereTheAlignmentPlacesIt) {
         EXPECT_NEAR(last, expected + w - 1, 3) << int(c.alignment);
         if (c.focused && c.alignment == taRightJustify) {
             other->SetFocus(); // leaving repaints at the aligned place
-            EXPECT_NEAR(InkColumns(Capture(edit->Handle()), GetSysColor(COLOR_WINDOW), 0).first,
+            EXPECT_NEAR(InkColumns(wt::Capture(edit->Handle()), GetSysColor(COLOR_WINDOW), 0).first,
                         clientWidth - w - margin - 1, 2);
         }
     }
@@ -189,10 +216,10 @@ TEST_F(EditControls, DisabledPaintsOnColorDisabledInGrey) {
     other->SetFocus();
     const COLORREF yellow = RGB(255, 255, 0);
     edit->SetColorDisabled(yellow);
-    const Shot enabled = Capture(edit->Handle());
+    const wt::Shot enabled = wt::Capture(edit->Handle());
     EXPECT_EQ(enabled.At(enabled.Width - 3, enabled.Height / 2), GetSysColor(COLOR_WINDOW));
     edit->SetEnabled(false);
-    const Shot disabled = Capture(edit->Handle());
+    const wt::Shot disabled = wt::Capture(edit->Handle());
     EXPECT_EQ(disabled.At(disabled.Width - 3, disabled.Height / 2), yellow);
     bool grey = false, black = false;
     for (COLORREF p : disabled.Pixels) {
@@ -207,7 +234,7 @@ TEST_F(EditControls, PasswordCharacterHidesTheText) {
     auto a = Make<TumEdit>({{10, 10, 150, 21}, "abc", '*'});
     auto b = Make<TumEdit>({{10, 40, 150, 21}, "Wxy", '*'});
     auto empty = Make<TumEdit>({{10, 70, 150, 21}, "", '*'});
-    const Shot sa = Capture(a->Handle()), sb = Capture(b->Handle()), se = Capture(empty->Handle());
+    const wt::Shot sa = wt::Capture(a->Handle()), sb = wt::Capture(b->Handle()), se = wt::Capture(empty->Handle());
     EXPECT_EQ(sa, sb) << "three characters paint as three asterisks, whatever they are";
     EXPECT_NE(InkColumns(sa, GetSysColor(COLOR_WINDOW), 0).first, -1);
     EXPECT_EQ(InkColumns(se, GetSysColor(COLOR_WINDOW), 0).first, -1) << "an empty text paints only the background";
@@ -219,7 +246,7 @@ TEST_F(EditControls, FlatBorderIsAFrameWithTheTextClippedInside) {
     auto other = Make<TumEdit>({{10, 40, 150, 21}, ""});
     other->SetFocus();
     edit->SetAlignment(taRightJustify); // the text overflows on the left
-    const Shot s = Capture(edit->Handle());
+    const wt::Shot s = wt::Capture(edit->Handle());
     const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
     for (int y = 0; y < s.Height; ++y) {
         EXPECT_EQ(s.At(0, y), frame) << y;

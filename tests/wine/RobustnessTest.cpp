@@ -5,7 +5,7 @@
 #include "WineTest.h"
 #include "platform/SysUtils.h"
 #include "launcher/Unit1.h"
-#include "settings/AddressText.h"
+#include "platform/AddressText.h"
 #include "settings/Unit2.h"
 
 #include <gtest/gtest.h>

@@ -123,6 +123,21 @@ TEST_F(Dialog, AddressChangesOnlyForTheUsersEdits) {
     EXPECT_EQ(form->JvIPAddress1.Text(), "0.0.0.0");
 }
 
+TEST_F(Dialog, TheOkGlyphIsAGreenCheckMarkOnTheButtonFace) {
+    const COLORREF silver = RGB(192, 192, 192), green = RGB(0, 128, 0);
+    ASSERT_NE(GetSysColor(COLOR_BTNFACE), silver) << "the glyph's own background must differ from the face";
+    OpenWith([&] {
+        const wt::Shot shot = wt::Capture(form->BitBtn1.Handle());
+        int greens = 0, silvers = 0;
+        for (COLORREF p : shot.Pixels) {
+            greens += p == green;
+            silvers += p == silver;
+        }
+        EXPECT_GT(greens, 20) << "the check mark";
+        EXPECT_EQ(silvers, 0) << "the bitmap's background shows as the button face";
+    });
+}
+
 TEST_F(Dialog, AFailingWriteKeepsTheNewTextAndShowsTheError) {
     wt::BoxCatcher boxes;
     registry.Fail(FakeRegistry::Call::SetValue);

@@ -1,7 +1,7 @@
 // Helpers for the in-process tests on real windows.
 #pragma once
 
-#include "platform/Forms.h"
+#include "platform/Controls.h"
 
 #include <windows.h>
 
@@ -71,5 +71,30 @@ private:
     std::vector<std::string> FTexts;
     std::thread FWatcher;
 };
+
+// What a window shows, read back from its device context after a full repaint.
+struct Shot {
+    int Width = 0, Height = 0;
+    std::vector<COLORREF> Pixels;
+    COLORREF At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }
+    bool operator==(const Shot&) const = default;
+};
+
+inline Shot Capture(HWND wnd) {
+    InvalidateRect(wnd, nullptr, TRUE);
+    UpdateWindow(wnd);
+    Pump();
+    RECT r{};
+    GetClientRect(wnd, &r);
+    Shot shot{r.right, r.bottom, {}};
+    WindowDC screen(wnd);
+    UniqueDC mem(CreateCompatibleDC(screen.Get()));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), r.right, r.bottom));
+    SelectGuard select(mem.Get(), bitmap.Get());
+    BitBlt(mem.Get(), 0, 0, r.right, r.bottom, screen.Get(), 0, 0, SRCCOPY);
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x) shot.Pixels.push_back(GetPixel(mem.Get(), x, y));
+    return shot;
+}
 
 } // namespace wt

@@ -1,6 +1,6 @@
 #include "AddressText.h"
 
-#include "../platform/SysUtils.h"
+#include "SysUtils.h"
 
 std::array<std::uint8_t, 4> AddressParts(std::string_view text) {
     std::array<std::uint8_t, 4> parts{};
