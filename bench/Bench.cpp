@@ -1,14 +1,18 @@
 // Measures the launcher against minimal Win32 programs, interleaved, in one run:
-//   start-up  process creation to the main window shown and idle
-//   join      the click on the join button to the game started and the launcher ended
-//   memory    peak working set once the main window is shown
-// Usage: bench ROUNDS BASELINE_WINDOW_EXE BASELINE_JOIN_EXE (the launcher from VEMKO_EXE)
+//   start-up  process creation to the main window shown and idle, against the floor (the
+//             bare window with the manifest, the font and the hidden dialog's controls) and
+//             the bare window; and how widely the runs spread
+//   join      the click on the join button to the game started and the launcher ended,
+//             against a bare ShellExecuteA from its first statement to the same
+//   memory    peak working set once the main window is shown and idle
+// Usage: bench ROUNDS BASELINE_WINDOW BASELINE_FLOOR BASELINE_JOIN (the launcher: VEMKO_EXE)
 #include "../tests/e2e/Driver.h"
 
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -82,19 +86,89 @@ bool WaitForLaunch(double t0) {
     return true;
 }
 
-void Report(const char* what, const char* unit, const std::vector<double>& program, const std::vector<double>& base) {
-    const double p = Median(program), b = Median(base);
-    std::printf("%-9s launcher %8.1f %s   baseline %8.1f %s   ratio %.2f\n", what, p, unit, b, unit, p / b);
+double Quantile(std::vector<double> v, double q) {
+    std::sort(v.begin(), v.end());
+    const double at = q * static_cast<double>(v.size() - 1);
+    const auto i = static_cast<std::size_t>(at);
+    return i + 1 < v.size() ? v[i] + (at - static_cast<double>(i)) * (v[i + 1] - v[i]) : v[i];
+}
+
+// The interquartile range: how widely the runs spread.
+double Spread(const std::vector<double>& v) { return Quantile(v, 0.75) - Quantile(v, 0.25); }
+
+void Line(const char* what, const char* unit, double launcher, const char* baseline, double base, double target) {
+    const double ratio = launcher / base;
+    std::printf("%-10s launcher %8.1f %s  %-14s %8.1f %s  ratio %.2f  target %.2f  %s\n", what, launcher, unit, baseline,
+                base, unit, ratio, target, ratio <= target ? "met" : "MISSED");
+}
+
+double ReadMark(const char* file) {
+    double counter = 0;
+    if (FILE* f = std::fopen(file, "r")) {
+        long long c = 0;
+        if (std::fscanf(f, "%lld", &c) == 1) counter = static_cast<double>(c);
+        std::fclose(f);
+    }
+    LARGE_INTEGER freq;
+    QueryPerformanceFrequency(&freq);
+    return 1000.0 * counter / static_cast<double>(freq.QuadPart);
+}
+
+// The launcher's join: the click on the button to the game started and the launcher ended.
+double JoinByClick(const char* vemko) {
+    drv::ClearLaunches();
+    Started j = Start(vemko);
+    HWND button = nullptr;
+    for (HWND c : drv::Children(j.wnd, "Vemko.Control"))
+        if (drv::Text(c) == "Join full server") button = c;
+    RECT r{};
+    GetClientRect(button, &r);
+    POINT p{r.right / 2, r.bottom / 2};
+    ClientToScreen(button, &p);
+    SetCursorPos(p.x, p.y);
+    drv::Settle(100);
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    const double t0 = Now();
+    SendInput(2, clicks, sizeof(INPUT));
+    const bool launched = WaitForLaunch(t0);
+    const bool ended = WaitForSingleObject(j.info.hProcess, 10000) == WAIT_OBJECT_0;
+    const double ms = Now() - t0;
+    End(j);
+    return launched && ended ? ms : 1e9;
+}
+
+// The bare ShellExecuteA: its first statement to the game started and the program ended.
+double JoinBare(const char* exe) {
+    drv::ClearLaunches();
+    const char* mark = "C:\\vemko-bench\\join-start.txt";
+    DeleteFileA(mark);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::string cmd = std::string("\"") + exe + "\" " + mark;
+    const double t0 = Now();
+    CreateProcessA(exe, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    const bool launched = WaitForLaunch(t0);
+    const bool ended = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
+    const double end = Now();
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    const double first = ReadMark(mark);
+    return launched && ended && first > 0 ? end - first : 1e9;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: bench ROUNDS BASELINE_WINDOW BASELINE_JOIN\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: bench ROUNDS BASELINE_WINDOW BASELINE_FLOOR BASELINE_JOIN\n");
         return 2;
     }
     const int rounds = std::max(1, std::atoi(argv[1]));
+    const char *window = argv[2], *floor = argv[3], *bare = argv[4];
     char vemko[MAX_PATH];
     GetEnvironmentVariableA("VEMKO_EXE", vemko, MAX_PATH);
     drv::InstallFakeGame("C:\\Games\\SWAT4", "swat4.exe");
@@ -102,58 +176,31 @@ int main(int argc, char** argv) {
     drv::StoreText("exe", "C:\\Games\\SWAT4\\swat4.exe");
     drv::StoreText("ip", "192.0.2.10");
 
-    std::vector<double> startV, startB, joinV, joinB, memV, memB;
+    std::vector<double> startV, startW, startF, memV, memW, memF, joinV, joinB;
+    const auto measureStart = [](const char* exe, std::vector<double>& times, std::vector<double>& memory) {
+        Started s = Start(exe);
+        memory.push_back(PeakWorkingSetKiB(s.info.hProcess));
+        times.push_back(s.ms);
+        End(s);
+    };
     for (int round = 0; round < rounds; ++round) {
-        // Start-up and memory, launcher then baseline.
-        Started v = Start(vemko);
-        memV.push_back(PeakWorkingSetKiB(v.info.hProcess));
-        startV.push_back(v.ms);
-        End(v);
-        Started b = Start(argv[2]);
-        memB.push_back(PeakWorkingSetKiB(b.info.hProcess));
-        startB.push_back(b.ms);
-        End(b);
-
-        // Join: the click to the game started and the launcher ended.
-        drv::ClearLaunches();
-        Started j = Start(vemko);
-        RECT r{};
-        HWND button = nullptr;
-        for (HWND c : drv::Children(j.wnd, "Vemko.Control"))
-            if (drv::Text(c) == "Join full server") button = c;
-        GetClientRect(button, &r);
-        POINT p{r.right / 2, r.bottom / 2};
-        ClientToScreen(button, &p);
-        SetCursorPos(p.x, p.y);
-        drv::Settle(100);
-        INPUT clicks[2]{};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        const double t0 = Now();
-        SendInput(2, clicks, sizeof(INPUT));
-        const bool launched = WaitForLaunch(t0);
-        WaitForSingleObject(j.info.hProcess, 10000);
-        joinV.push_back(launched ? Now() - t0 : 1e9);
-        End(j);
-
-        drv::ClearLaunches();
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        std::string cmd = std::string("\"") + argv[3] + '"';
-        const double t1 = Now();
-        CreateProcessA(argv[3], cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-        const bool launchedB = WaitForLaunch(t1);
-        WaitForSingleObject(pi.hProcess, 10000);
-        joinB.push_back(launchedB ? Now() - t1 : 1e9);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
+        // Interleaved, so that the machine's moods fall on all of them alike.
+        measureStart(vemko, startV, memV);
+        measureStart(floor, startF, memF);
+        measureStart(window, startW, memW);
+        joinV.push_back(JoinByClick(vemko));
+        joinB.push_back(JoinBare(bare));
     }
-    std::printf("%d rounds, medians:\n", rounds);
-    Report("start-up", "ms ", startV, startB);
-    Report("join", "ms ", joinV, joinB);
-    Report("memory", "KiB", memV, memB);
+    std::printf("%d rounds, medians; spread is the interquartile range\n", rounds);
+    const double sv = Median(startV), sf = Median(startF), sw = Median(startW);
+    Line("start-up", "ms ", sv, "floor", sf, 1.10);
+    std::printf("%-10s launcher %8.1f ms   bare window    %8.1f ms  ratio %.2f\n", "", sv, sw, sv / sw);
+    std::printf("%-10s launcher %8.1f ms   floor          %8.1f ms  %s\n", "spread", Spread(startV), Spread(startF),
+                Spread(startV) <= Spread(startF) ? "met (no wider)" : "MISSED (wider)");
+    Line("join", "ms ", Median(joinV), "bare shell", Median(joinB), 1.05);
+    Line("memory", "KiB", Median(memV), "floor", Median(memF), 1.05);
+    std::printf("%-10s launcher %8.1f KiB  bare window    %8.1f KiB ratio %.2f\n", "", Median(memV), Median(memW),
+                Median(memV) / Median(memW));
     drv::ClearStore();
     return 0;
 }

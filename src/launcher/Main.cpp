@@ -27,6 +27,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application->Title = "VEMKO";
     Form1 = Application->CreateForm<TForm1>();
     Form2 = Application->CreateForm<TForm2>();
+    // The shell that the join needs is made ready while the user moves to the button, not
+    // at start-up and not after the click.
+    Application->OnReady = [](TObject*) { PrepareShell(); };
     Application->Run();
     Application->DestroyForms();
     return 0;

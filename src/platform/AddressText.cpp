@@ -16,7 +16,8 @@ std::array<std::uint8_t, 4> AddressParts(std::string_view text) {
     return parts;
 }
 
-std::string AddressText(std::string_view text) {
-    const auto p = AddressParts(text);
+std::string FormatAddress(const std::array<std::uint8_t, 4>& p) {
     return std::to_string(p[0]) + '.' + std::to_string(p[1]) + '.' + std::to_string(p[2]) + '.' + std::to_string(p[3]);
 }
+
+std::string AddressText(std::string_view text) { return FormatAddress(AddressParts(text)); }

@@ -2,6 +2,30 @@
 
 #include <utility>
 
+namespace {
+
+// A glyph bitmap as a one-image list whose background, the colour of its lower-left pixel,
+// is drawn transparent. A 24-bit bitmap has no colour table for the load flags
+// (LR_LOADTRANSPARENT) to work on, so the mask is made from that colour here.
+UniqueImageList MaskedGlyph(const char* resource, SIZE& size) {
+    UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), resource, IMAGE_BITMAP, 0, 0, 0)));
+    if (!bitmap) return {};
+    BITMAP bm{};
+    GetObjectA(bitmap.Get(), sizeof bm, &bm);
+    COLORREF background;
+    {
+        UniqueDC mem(CreateCompatibleDC(nullptr));
+        SelectGuard select(mem.Get(), bitmap.Get());
+        background = GetPixel(mem.Get(), 0, bm.bmHeight - 1);
+    }
+    UniqueImageList list(ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
+    ImageList_AddMasked(list.Get(), bitmap.Get(), background);
+    size = {bm.bmWidth, bm.bmHeight};
+    return list;
+}
+
+} // namespace
+
 TPanel::TPanel(TWinControl* parent, const TPanelLayout& layout)
     : TWinControl(parent), FOuter(layout.BevelOuter), FInner(layout.BevelInner), FFontColor(layout.FontColor),
       FUnderline(layout.Underline), FCursor(layout.Cursor) {
@@ -73,8 +97,7 @@ TLabel::TLabel(TWinControl* parent, const TBounds& bounds, const char* caption) 
 
 TSpeedButton::TSpeedButton(TWinControl* parent, const TBounds& bounds, const char* caption, const char* glyphResource,
                            int spacing)
-    : TWinControl(parent), FSpacing(spacing) {
-    FGlyph.Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), glyphResource, IMAGE_BITMAP, 0, 0, 0)));
+    : TWinControl(parent), FGlyph(MaskedGlyph(glyphResource, FGlyphSize)), FSpacing(spacing) {
     CreateOwn(caption, WS_CHILD | WS_VISIBLE, 0, bounds);
 }
 
@@ -125,21 +148,14 @@ void TSpeedButton::Paint(HDC dc) {
     const std::string caption = Caption();
     SIZE text{};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
-    BITMAP bm{};
-    if (FGlyph) GetObjectA(FGlyph.Get(), sizeof bm, &bm);
+    const SIZE glyph = FGlyph ? FGlyphSize : SIZE{0, 0};
 
     // Glyph above caption, the pair centred, shifted by one pixel while pressed.
     const int shift = FDown ? 1 : 0;
-    const int total = bm.bmHeight + (bm.bmHeight ? FSpacing : 0) + text.cy;
+    const int total = glyph.cy + (glyph.cy ? FSpacing : 0) + text.cy;
     const int top = (r.bottom - total) / 2 + shift;
-    if (FGlyph) {
-        UniqueDC mem(CreateCompatibleDC(dc));
-        SelectGuard glyph(mem.Get(), FGlyph.Get());
-        const COLORREF transparent = GetPixel(mem.Get(), 0, bm.bmHeight - 1);
-        TransparentBlt(dc, (r.right - bm.bmWidth) / 2 + shift, top, bm.bmWidth, bm.bmHeight, mem.Get(), 0, 0,
-                       bm.bmWidth, bm.bmHeight, transparent);
-    }
-    RECT textRect{shift, top + bm.bmHeight + FSpacing, r.right + shift, top + total};
+    if (FGlyph) ImageList_Draw(FGlyph.Get(), 0, dc, (r.right - glyph.cx) / 2 + shift, top, ILD_TRANSPARENT);
+    RECT textRect{shift, top + glyph.cy + FSpacing, r.right + shift, top + total};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     DrawTextA(dc, caption.c_str(), -1, &textRect, DT_CENTER | DT_TOP | DT_SINGLELINE);
@@ -147,20 +163,8 @@ void TSpeedButton::Paint(HDC dc) {
 
 TBitBtn::TBitBtn(TWinControl* parent, const TBounds& bounds, const char* glyphResource) : TWinControl(parent) {
     CreateSystem("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, bounds);
-    // A 24-bit bitmap has no colour table for the load flags to make transparent: an image
-    // list with a mask of the background colour draws the check mark on the button face.
-    UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), glyphResource, IMAGE_BITMAP, 0, 0, 0)));
-    if (!bitmap) return;
-    BITMAP bm{};
-    GetObjectA(bitmap.Get(), sizeof bm, &bm);
-    COLORREF background;
-    {
-        UniqueDC mem(CreateCompatibleDC(nullptr));
-        SelectGuard select(mem.Get(), bitmap.Get());
-        background = GetPixel(mem.Get(), 0, bm.bmHeight - 1);
-    }
-    FGlyph.Reset(ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
-    ImageList_AddMasked(FGlyph.Get(), bitmap.Get(), background);
+    FGlyph = MaskedGlyph(glyphResource, FGlyphSize);
+    if (!FGlyph) return;
     BUTTON_IMAGELIST list{FGlyph.Get(), {2, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
     Perform(BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }

@@ -57,7 +57,8 @@ protected:
 
 private:
     void Paint(HDC dc);
-    UniqueBitmap FGlyph;
+    SIZE FGlyphSize{};
+    UniqueImageList FGlyph;
     int FSpacing;
     bool FTracking = false, FDown = false;
 };
@@ -74,6 +75,7 @@ protected:
     void Notify(WORD code) override;
 
 private:
+    SIZE FGlyphSize{};
     UniqueImageList FGlyph;
 };
 

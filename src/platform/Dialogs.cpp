@@ -51,9 +51,20 @@ bool TOpenDialog::Execute() {
     return true;
 }
 
-void ShellOpen(const std::string& file, const std::string& parameters, const std::string& folder, int show) {
+namespace {
+
+decltype(ShellExecuteA)* ShellExecuteFunction() {
     static auto* shellExecute = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
-    if (shellExecute) shellExecute(nullptr, "open", file.c_str(), parameters.c_str(), folder.c_str(), show);
+    return shellExecute;
+}
+
+} // namespace
+
+void PrepareShell() { ShellExecuteFunction(); }
+
+void ShellOpen(const std::string& file, const std::string& parameters, const std::string& folder, int show) {
+    if (auto* shellExecute = ShellExecuteFunction())
+        shellExecute(nullptr, "open", file.c_str(), parameters.c_str(), folder.c_str(), show);
 }
 
 void ApplicationMessageBox(const std::string& text, unsigned flags) {

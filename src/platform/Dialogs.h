@@ -12,9 +12,10 @@ public:
     bool Execute();
 };
 
-// The shell's "open" of a file or address. shell32 is loaded from the system folder at the
-// first call, not at start-up: the launcher starts faster without it.
+// The shell's "open" of a file or address. shell32 is loaded from the system folder by
+// PrepareShell or at the first call, not at start-up: the launcher starts faster without it.
 void ShellOpen(const std::string& file, const std::string& parameters, const std::string& folder, int show);
+void PrepareShell();
 
 // A box modal to the program, captioned with the application title; MessageBox's flags.
 void ApplicationMessageBox(const std::string& text, unsigned flags);

@@ -397,8 +397,16 @@ void TApplication::Run() {
 
 bool TApplication::HandleMessage() {
     if (FTerminated) return false;
+    // OnReady runs once the program has first waited for input with nothing left to do (its
+    // windows shown and painted), before the next message: the user's first move.
+    const bool waiting = GetQueueStatus(QS_ALLINPUT) == 0;
     MSG msg;
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (waiting && OnReady) {
+        const TNotifyEvent ready = std::move(OnReady);
+        OnReady = nullptr;
+        Protect([&] { ready(nullptr); });
+    }
     if (got == 0 || got == -1) {
         FTerminated = true;
         // A nested loop passes the quit request on to the loops around it.

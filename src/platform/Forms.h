@@ -159,6 +159,9 @@ private:
 class TApplication {
 public:
     std::string Title;
+    // Work for the time after start-up: run once, when the program is first idle and the next
+    // message arrives (the user's first move), before that message is handled.
+    TNotifyEvent OnReady;
 
     template <class F>
     F* CreateForm() {

@@ -4,7 +4,6 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
 
 TJvIPAddress::TJvIPAddress(TWinControl* parent, const TBounds& bounds) : TWinControl(parent) {
     FQuiet = true;
@@ -28,11 +27,8 @@ int TJvIPAddress::FocusedPart() const {
 std::string TJvIPAddress::Text() const {
     DWORD address = 0;
     const_cast<TJvIPAddress*>(this)->Perform(IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
-    char text[16];
-    std::snprintf(text, sizeof text, "%d.%d.%d.%d", static_cast<int>(FIRST_IPADDRESS(address)),
-                  static_cast<int>(SECOND_IPADDRESS(address)), static_cast<int>(THIRD_IPADDRESS(address)),
-                  static_cast<int>(FOURTH_IPADDRESS(address)));
-    return text;
+    return FormatAddress({static_cast<std::uint8_t>(FIRST_IPADDRESS(address)), static_cast<std::uint8_t>(SECOND_IPADDRESS(address)),
+                          static_cast<std::uint8_t>(THIRD_IPADDRESS(address)), static_cast<std::uint8_t>(FOURTH_IPADDRESS(address))});
 }
 
 void TJvIPAddress::SetText(const std::string& text) {

@@ -5,10 +5,7 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace wt {
@@ -24,52 +21,61 @@ inline void Pump() {
 // noted as "(file dialog)".
 class BoxCatcher {
 public:
-    BoxCatcher() : FThread(GetCurrentThreadId()), FWatcher([this] { Watch(); }) {}
+    BoxCatcher() : FThread(GetCurrentThreadId()) {
+        InitializeCriticalSection(&FLock);
+        FWatcher = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
+    }
     ~BoxCatcher() {
         FStop = true;
-        FWatcher.join();
+        WaitForSingleObject(FWatcher, INFINITE);
+        CloseHandle(FWatcher);
+        DeleteCriticalSection(&FLock);
     }
+    BoxCatcher(const BoxCatcher&) = delete;
+    BoxCatcher& operator=(const BoxCatcher&) = delete;
     std::vector<std::string> Texts() {
-        std::lock_guard<std::mutex> lock(FMutex);
-        return FTexts;
+        EnterCriticalSection(&FLock);
+        auto texts = FTexts;
+        LeaveCriticalSection(&FLock);
+        return texts;
     }
 
 private:
+    void Note(const std::string& text) {
+        EnterCriticalSection(&FLock);
+        FTexts.push_back(text);
+        LeaveCriticalSection(&FLock);
+    }
     static BOOL CALLBACK Found(HWND wnd, LPARAM self) {
         char cls[32] = {};
         GetClassNameA(wnd, cls, sizeof cls);
-        if (std::string(cls) == "#32770" && IsWindowVisible(wnd) && GetDlgItem(wnd, 0xFFFF)) {
+        if (std::string(cls) != "#32770" || !IsWindowVisible(wnd)) return TRUE;
+        auto* catcher = reinterpret_cast<BoxCatcher*>(self);
+        if (GetDlgItem(wnd, 0xFFFF)) {
             char text[1024] = {};
             SendMessageA(GetDlgItem(wnd, 0xFFFF), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            auto* catcher = reinterpret_cast<BoxCatcher*>(self);
-            {
-                std::lock_guard<std::mutex> lock(catcher->FMutex);
-                catcher->FTexts.push_back(text);
-            }
+            catcher->Note(text);
             PostMessageA(wnd, WM_COMMAND, IDOK, 0);
-            ShowWindow(wnd, SW_HIDE); // not caught twice
-        } else if (std::string(cls) == "#32770" && IsWindowVisible(wnd)) {
-            auto* catcher = reinterpret_cast<BoxCatcher*>(self);
-            {
-                std::lock_guard<std::mutex> lock(catcher->FMutex);
-                catcher->FTexts.push_back("(file dialog)");
-            }
+        } else {
+            catcher->Note("(file dialog)");
             PostMessageA(wnd, WM_COMMAND, IDCANCEL, 0);
-            ShowWindow(wnd, SW_HIDE);
         }
+        ShowWindow(wnd, SW_HIDE); // not caught twice
         return TRUE;
     }
-    void Watch() {
-        while (!FStop) {
-            EnumThreadWindows(FThread, Found, reinterpret_cast<LPARAM>(this));
+    static DWORD WINAPI Watch(void* self) {
+        auto* catcher = static_cast<BoxCatcher*>(self);
+        while (!catcher->FStop) {
+            EnumThreadWindows(catcher->FThread, Found, reinterpret_cast<LPARAM>(catcher));
             Sleep(20);
         }
+        return 0;
     }
     DWORD FThread;
-    std::atomic<bool> FStop{false};
-    std::mutex FMutex;
+    volatile LONG FStop = 0;
+    CRITICAL_SECTION FLock;
     std::vector<std::string> FTexts;
-    std::thread FWatcher;
+    HANDLE FWatcher = nullptr;
 };
 
 // What a window shows, read back from its device context after a full repaint.
