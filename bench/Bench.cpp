@@ -3,9 +3,11 @@
 //             bare window with the manifest, the font and the hidden dialog's controls) and
 //             the bare window; and how widely the runs spread
 //   join      the click on the join button to the game started and the launcher ended,
-//             against a bare ShellExecuteA from its first statement to the same
+//             against a bare ShellExecuteA from its first statement to the same, and against
+//             a window whose button does that ShellExecuteA, clicked the same way
 //   memory    peak working set once the main window is shown and idle
-// Usage: bench ROUNDS BASELINE_WINDOW BASELINE_FLOOR BASELINE_JOIN (the launcher: VEMKO_EXE)
+// Usage: bench ROUNDS BASELINE_WINDOW BASELINE_FLOOR BASELINE_JOIN BASELINE_CLICK (the launcher:
+// VEMKO_EXE). VEMKO_BENCH_DETAIL=1 prints when each of the launcher's joins started the game.
 #include "../tests/e2e/Driver.h"
 
 #include <psapi.h>
@@ -114,12 +116,13 @@ double ReadMark(const char* file) {
     return 1000.0 * counter / static_cast<double>(freq.QuadPart);
 }
 
-// The launcher's join: the click on the button to the game started and the launcher ended.
-double JoinByClick(const char* vemko) {
+// A join by a click on the button "Join full server" (of the given window class): the click
+// to the game started and the program ended.
+double JoinByClick(const char* exe, const char* buttonClass) {
     drv::ClearLaunches();
-    Started j = Start(vemko);
+    Started j = Start(exe);
     HWND button = nullptr;
-    for (HWND c : drv::Children(j.wnd, "Vemko.Control"))
+    for (HWND c : drv::Children(j.wnd, buttonClass))
         if (drv::Text(c) == "Join full server") button = c;
     RECT r{};
     GetClientRect(button, &r);
@@ -129,6 +132,7 @@ double JoinByClick(const char* vemko) {
     clicks[0].type = clicks[1].type = INPUT_MOUSE;
     clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    if (std::getenv("VEMKO_BENCH_DETAIL")) OutputDebugStringA("bench: click\n");
     const double t0 = Now();
     SendInput(2, clicks, sizeof(INPUT));
     const bool launched = WaitForLaunch(t0);
@@ -163,12 +167,12 @@ double JoinBare(const char* exe) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: bench ROUNDS BASELINE_WINDOW BASELINE_FLOOR BASELINE_JOIN\n");
+    if (argc < 6) {
+        std::fprintf(stderr, "usage: bench ROUNDS BASELINE_WINDOW BASELINE_FLOOR BASELINE_JOIN BASELINE_CLICK\n");
         return 2;
     }
     const int rounds = std::max(1, std::atoi(argv[1]));
-    const char *window = argv[2], *floor = argv[3], *bare = argv[4];
+    const char *window = argv[2], *floor = argv[3], *bare = argv[4], *click = argv[5];
     char vemko[MAX_PATH];
     GetEnvironmentVariableA("VEMKO_EXE", vemko, MAX_PATH);
     drv::InstallFakeGame("C:\\Games\\SWAT4", "swat4.exe");
@@ -176,7 +180,7 @@ int main(int argc, char** argv) {
     drv::StoreText("exe", "C:\\Games\\SWAT4\\swat4.exe");
     drv::StoreText("ip", "192.0.2.10");
 
-    std::vector<double> startV, startW, startF, memV, memW, memF, joinV, joinB;
+    std::vector<double> startV, startW, startF, memV, memW, memF, joinV, joinB, joinC;
     const auto measureStart = [](const char* exe, std::vector<double>& times, std::vector<double>& memory) {
         Started s = Start(exe);
         memory.push_back(PeakWorkingSetKiB(s.info.hProcess));
@@ -188,8 +192,9 @@ int main(int argc, char** argv) {
         measureStart(vemko, startV, memV);
         measureStart(floor, startF, memF);
         measureStart(window, startW, memW);
-        joinV.push_back(JoinByClick(vemko));
+        joinV.push_back(JoinByClick(vemko, "Vemko.Control"));
         joinB.push_back(JoinBare(bare));
+        joinC.push_back(JoinByClick(click, "Button"));
     }
     std::printf("%d rounds, medians; spread is the interquartile range\n", rounds);
     const double sv = Median(startV), sf = Median(startF), sw = Median(startW);
@@ -198,6 +203,8 @@ int main(int argc, char** argv) {
     std::printf("%-10s launcher %8.1f ms   floor          %8.1f ms  %s\n", "spread", Spread(startV), Spread(startF),
                 Spread(startV) <= Spread(startF) ? "met (no wider)" : "MISSED (wider)");
     Line("join", "ms ", Median(joinV), "bare shell", Median(joinB), 1.05);
+    std::printf("%-10s launcher %8.1f ms   button window  %8.1f ms  ratio %.2f (the same click, shell32 loaded)\n", "",
+                Median(joinV), Median(joinC), Median(joinV) / Median(joinC));
     Line("memory", "KiB", Median(memV), "floor", Median(memF), 1.05);
     std::printf("%-10s launcher %8.1f KiB  bare window    %8.1f KiB ratio %.2f\n", "", Median(memV), Median(memW),
                 Median(memV) / Median(memW));
