@@ -7,7 +7,7 @@ namespace {
 // A glyph bitmap as a one-image list whose background, the colour of its lower-left pixel,
 // is drawn transparent. A 24-bit bitmap has no colour table for the load flags
 // (LR_LOADTRANSPARENT) to work on, so the mask is made from that colour here.
-UniqueImageList MaskedGlyph(const char* resource, SIZE& size) {
+UniqueImageList MaskedGlyph(const char* resource) {
     UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), resource, IMAGE_BITMAP, 0, 0, 0)));
     if (!bitmap) return {};
     BITMAP bm{};
@@ -20,7 +20,6 @@ UniqueImageList MaskedGlyph(const char* resource, SIZE& size) {
     }
     UniqueImageList list(ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
     ImageList_AddMasked(list.Get(), bitmap.Get(), background);
-    size = {bm.bmWidth, bm.bmHeight};
     return list;
 }
 
@@ -97,7 +96,7 @@ TLabel::TLabel(TWinControl* parent, const TBounds& bounds, const char* caption) 
 
 TSpeedButton::TSpeedButton(TWinControl* parent, const TBounds& bounds, const char* caption, const char* glyphResource,
                            int spacing)
-    : TWinControl(parent), FGlyph(MaskedGlyph(glyphResource, FGlyphSize)), FSpacing(spacing) {
+    : TWinControl(parent), FGlyph(MaskedGlyph(glyphResource)), FSpacing(spacing) {
     CreateOwn(caption, WS_CHILD | WS_VISIBLE, 0, bounds);
 }
 
@@ -148,14 +147,15 @@ void TSpeedButton::Paint(HDC dc) {
     const std::string caption = Caption();
     SIZE text{};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
-    const SIZE glyph = FGlyph ? FGlyphSize : SIZE{0, 0};
+    int glyphWidth = 0, glyphHeight = 0;
+    if (FGlyph) ImageList_GetIconSize(FGlyph.Get(), &glyphWidth, &glyphHeight);
 
     // Glyph above caption, the pair centred, shifted by one pixel while pressed.
     const int shift = FDown ? 1 : 0;
-    const int total = glyph.cy + (glyph.cy ? FSpacing : 0) + text.cy;
+    const int total = glyphHeight + (glyphHeight ? FSpacing : 0) + text.cy;
     const int top = (r.bottom - total) / 2 + shift;
-    if (FGlyph) ImageList_Draw(FGlyph.Get(), 0, dc, (r.right - glyph.cx) / 2 + shift, top, ILD_TRANSPARENT);
-    RECT textRect{shift, top + glyph.cy + FSpacing, r.right + shift, top + total};
+    if (FGlyph) ImageList_Draw(FGlyph.Get(), 0, dc, (r.right - glyphWidth) / 2 + shift, top, ILD_TRANSPARENT);
+    RECT textRect{shift, top + glyphHeight + FSpacing, r.right + shift, top + total};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     DrawTextA(dc, caption.c_str(), -1, &textRect, DT_CENTER | DT_TOP | DT_SINGLELINE);
@@ -163,7 +163,7 @@ void TSpeedButton::Paint(HDC dc) {
 
 TBitBtn::TBitBtn(TWinControl* parent, const TBounds& bounds, const char* glyphResource) : TWinControl(parent) {
     CreateSystem("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, bounds);
-    FGlyph = MaskedGlyph(glyphResource, FGlyphSize);
+    FGlyph = MaskedGlyph(glyphResource);
     if (!FGlyph) return;
     BUTTON_IMAGELIST list{FGlyph.Get(), {2, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
     Perform(BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));

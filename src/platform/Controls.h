@@ -57,7 +57,6 @@ protected:
 
 private:
     void Paint(HDC dc);
-    SIZE FGlyphSize{};
     UniqueImageList FGlyph;
     int FSpacing;
     bool FTracking = false, FDown = false;
@@ -75,7 +74,6 @@ protected:
     void Notify(WORD code) override;
 
 private:
-    SIZE FGlyphSize{};
     UniqueImageList FGlyph;
 };
 

@@ -122,7 +122,7 @@ TEST_F(EditControls, FilterJudgesAUnicodeCharacterByItsCodeInTheAnsiCodePage) {
     EXPECT_EQ(edit->Text(), "1?") << "with the filter off everything passes, as the ANSI text shows it";
 }
 
-TEST_F(EditControls, PaintsWithOneFontCopyAndOneBrushUntilTheyChange) {
+TEST_F(EditControls, KeepsOneFontCopyAndOneBrushAcrossPaints) {
     auto edit = Make<TumEdit>({{10, 10, 121, 19}, "abc", 0, false}); // flat: the frame uses the brush
     wt::Capture(edit->Handle());
     const HFONT font = edit->Canvas().FontHandle();
